@@ -1,0 +1,139 @@
+// The run: start-up, welcome screen, block row, six levels, end screen, teardown.
+#include "lumor5.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <initializer_list>
+
+namespace {
+
+bool echec(const char* quoi) {
+    std::fprintf(stderr, "lumor5: %s: %s\n", quoi, SDL_GetError());
+    return false;
+}
+
+void noir(jeu& j) {
+    SDL_SetRenderDrawColor(j.renderer.get(), 0, 0, 0, 255);
+}
+
+}  // namespace
+
+// The picture is kept in a texture of its own because a window's back buffer
+// is not guaranteed to survive a present, and play never redraws the whole field.
+bool creetoile(jeu& j, int largeur, int hauteur) {
+    texture toile(SDL_CreateTexture(j.renderer.get(), SDL_PIXELFORMAT_ARGB8888,
+                                    SDL_TEXTUREACCESS_TARGET, largeur, hauteur));
+    if (!toile || SDL_SetRenderTarget(j.renderer.get(), toile.get()) != 0) return false;
+    noir(j);
+    SDL_RenderClear(j.renderer.get());
+    j.toile = std::move(toile);
+    return true;
+}
+
+bool demarre(jeu& j) {
+    // Ctrl+C and SIGTERM must end the process: the game itself ignores quit requests.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) return echec("cannot start SDL's video");
+    j.window.reset(SDL_CreateWindow(titre, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                    j.largeur, j.hauteur, SDL_WINDOW_RESIZABLE));
+    if (!j.window) return echec("cannot create the window");
+    // Without a GPU driver, or one without render targets, the software renderer
+    // draws the same picture.
+    for (Uint32 sorte : {SDL_RENDERER_ACCELERATED, SDL_RENDERER_SOFTWARE}) {
+        j.renderer.reset(SDL_CreateRenderer(j.window.get(), -1, sorte));
+        if (j.renderer && creetoile(j, j.largeur, j.hauteur)) return true;
+    }
+    return echec(j.renderer ? "cannot create the picture texture" : "cannot create a renderer");
+}
+
+void libere(jeu& j) {
+    for (texture& t : j.textures) t.reset();
+    for (surface& s : j.surfaces) s.reset();
+    j.toile.reset();
+    j.renderer.reset();
+    j.window.reset();
+    SDL_Quit();
+}
+
+void copie(jeu& j, image i, const SDL_Rect& ou) {
+    if (j.textures[i]) SDL_RenderCopy(j.renderer.get(), j.textures[i].get(), nullptr, &ou);
+}
+
+void dessineblocs(jeu& j) {
+    copie(j, imageatari, j.blocs[0]);
+    copie(j, imagesinclair, j.blocs[1]);
+    copie(j, imageamiga, j.blocs[2]);
+    copie(j, imageoric, j.blocs[3]);
+}
+
+void presente(jeu& j) {
+    SDL_Renderer* r = j.renderer.get();
+    SDL_SetRenderTarget(r, nullptr);
+    SDL_RenderCopy(r, j.toile.get(), nullptr, nullptr);
+    SDL_RenderPresent(r);
+    SDL_SetRenderTarget(r, j.toile.get());
+    ++j.presentations;
+}
+
+// Moving sprites are painted over after the present, so each frame starts
+// from the retained picture without them.
+void efface(jeu& j) {
+    SDL_RenderFillRects(j.renderer.get(), j.vaisseaux, 4);
+    SDL_RenderFillRects(j.renderer.get(), j.bombes, 4);
+}
+
+bool joue(jeu& j, const plateforme& p) {
+    for (j.tableau = 0; j.tableau < nombretableaux; ++j.tableau) {
+        for (j.deplace = 0.0f; imagespartableau > j.deplace; j.deplace += 1.0f) {
+            etapeformation(j);
+            etapelargage(j);
+            etapechute(j);
+            p.attente(dureeimage, p.contexte);
+            if (etapeevenement(j)) return false;
+            etapetaille(j);
+            presente(j);
+            efface(j);
+        }
+    }
+    return true;
+}
+
+int lumor5(jeu& j, const plateforme& p) {
+    // Initialization
+    if (!demarre(j)) {
+        libere(j);
+        return 1;
+    }
+    chargeimages(j);
+    std::srand(p.graine);
+    creetextures(j);
+    noir(j);
+    presente(j);
+    disposedemarrage(j);
+
+    // Welcome screen, then the block row
+    copie(j, imagetheend, j.rectecran[1]);
+    copie(j, imageaccueil, j.rectecran[0]);
+    presente(j);
+    p.attente(dureeaccueil, p.contexte);
+    SDL_RenderClear(j.renderer.get());
+    dessineblocs(j);
+    presente(j);
+    p.attente(dureeblocs, p.contexte);
+
+    // Play: six levels, unless a key ends them
+    armebombes(j);
+    if (joue(j, p)) p.attente(dureefinie, p.contexte);
+
+    // End screen, stretched to the window as it is now
+    j.rectecran[1].w = j.largeur;
+    j.rectecran[1].h = j.hauteur;
+    copie(j, imagetheend, j.rectecran[1]);
+    presente(j);
+    p.attente(dureefin, p.contexte);
+    SDL_RenderClear(j.renderer.get());
+
+    // De-initialization
+    libere(j);
+    return 0;
+}

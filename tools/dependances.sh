@@ -1,0 +1,19 @@
+#!/bin/sh
+# Installs the Debian packages a command needs, only those that are missing.
+# Usage: tools/dependances.sh run|test|bench
+set -e
+paquets="g++ make cmake libsdl2-dev"
+case "$1" in
+  test)  paquets="$paquets libgtest-dev xvfb xdotool imagemagick valgrind" ;;
+  bench) paquets="$paquets xvfb xdotool" ;;
+esac
+manque=""
+for p in $paquets; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || manque="$manque $p"
+done
+[ -z "$manque" ] && exit 0
+echo "Installing:$manque"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $manque

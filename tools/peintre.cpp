@@ -1,0 +1,321 @@
+// Paints the game's nine pictures as 24-bit Windows bitmaps.
+// Usage: peintre FOLDER   writes FOLDER/lumor.bmp ... FOLDER/theend.bmp
+//
+// Every sprite is a text grid, one character a pixel, in one palette. The
+// sizes scale by whole numbers at 800 x 600, so the pixels stay square there.
+// The output is the same to the byte on every run and every machine.
+#include <SDL.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct teinte {
+    char code;
+    Uint8 r, g, b;
+};
+
+constexpr teinte palette[] = {
+    {'.', 0, 0, 0},       {'w', 255, 255, 255}, {'l', 176, 176, 176}, {'g', 104, 104, 104},
+    {'d', 56, 56, 64},    {'r', 216, 40, 40},   {'R', 112, 16, 24},   {'o', 240, 136, 24},
+    {'y', 248, 224, 64},  {'G', 72, 184, 64},   {'v', 24, 96, 40},    {'b', 56, 88, 224},
+    {'k', 24, 32, 104},   {'c', 88, 208, 232},  {'m', 192, 64, 208},  {'B', 128, 72, 32},
+    {'s', 216, 184, 136},
+};
+
+using grille = std::vector<std::string>;
+
+// ---- Sprites -------------------------------------------------------------
+
+// The ship, seen from below: claws forward, a burning eye, exhausts behind.
+const grille lumor = {
+    "r........r",
+    "rr..mm..rr",
+    ".rmmmmmmr.",
+    ".mmwyywmm.",
+    "mmmyrrymmm",
+    "m.mmmmmm.m",
+    "m..dmmd..m",
+    "...d..d...",
+    "...o..o...",
+    "...y..y...",
+};
+
+// The bomb, nose down, fins at the top.
+const grille bombe = {
+    "l...l",
+    "ll.ll",
+    "lgggl",
+    ".ggg.",
+    ".glg.",
+    ".glg.",
+    ".ggg.",
+    ".yyy.",
+    ".ggg.",
+    ".glg.",
+    ".glg.",
+    ".ggg.",
+    ".ggg.",
+    "..r..",
+    "..r..",
+};
+
+// Atari: a bunker in wood grain and orange, like the console's front panel.
+const grille blocatari = {
+    "BBBBBBBBBBBBBBBB",
+    "BoooBoooBoooBooo",
+    "BBBBBBBBBBBBBBBB",
+    "ooBoooBoooBoooBo",
+    "BBBBBBBBBBBBBBBB",
+    "BsssssssssssssBB",
+    "Bs.......s...sBB",
+    "BsssssssssssssBB",
+    "BoooBoooBoooBooo",
+    "BBBBBBBBBBBBBBBB",
+};
+
+// Sinclair: black bricks crossed by the rainbow stripe.
+const grille blosinclair = {
+    "dddddddddddrdddd",
+    "d.......d.rryd.d",
+    "dddddddddrryGddd",
+    "...d.....ryGc..d",
+    "ddddddddryGcdddd",
+    "d.......yGc....d",
+    "dddddddGcddddddd",
+    "...d...c.......d",
+    "dddddddddddddddd",
+    "gggggggggggggggg",
+};
+
+// Amiga: the bouncing ball's red and white checks, in a blue frame.
+const grille bloamiga = {
+    "bbbbbbbbbbbbbbbb",
+    "bwwrrwwrrwwrrwwb",
+    "bwwrrwwrrwwrrwwb",
+    "brrwwrrwwrrwwrrb",
+    "brrwwrrwwrrwwrrb",
+    "bwwrrwwrrwwrrwwb",
+    "bwwrrwwrrwwrrwwb",
+    "brrwwrrwwrrwwrrb",
+    "brrwwrrwwrrwwrrb",
+    "bbbbbbbbbbbbbbbb",
+};
+
+// Oric: the Atmos's black and red, with grey mortar.
+const grille bloric = {
+    "gggggggggggggggg",
+    "RrrrgRrrrgRrrrgR",
+    "RRRRgRRRRgRRRRgR",
+    "gggggggggggggggg",
+    "rgRrrrgRrrrgRrrr",
+    "RgRRRRgRRRRgRRRR",
+    "gggggggggggggggg",
+    "RrrrgRrrrgRrrrgR",
+    "RRRRgRRRRgRRRRgR",
+    "gggggggggggggggg",
+};
+
+// The tank, from the side, gun to the right.
+const grille tank = {
+    "................",
+    "......GGGG......",
+    ".....GGGGGGlllll",
+    ".....GvGGGG.....",
+    "..GGGGGGGGGGGG..",
+    ".GGvGGvGGvGGvGG.",
+    "gggggggggggggggg",
+    "gldldldldldldlgg",
+    ".gggggggggggggg.",
+    "................",
+};
+
+// ---- Lettering: a 5 x 7 font for the few letters the screens use ---------
+
+struct lettre {
+    char c;
+    const char* lignes[7];
+};
+
+constexpr lettre fonte[] = {
+    {'A', {".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"}},
+    {'C', {".###.", "#...#", "#....", "#....", "#....", "#...#", ".###."}},
+    {'D', {"####.", "#...#", "#...#", "#...#", "#...#", "#...#", "####."}},
+    {'E', {"#####", "#....", "#....", "####.", "#....", "#....", "#####"}},
+    {'H', {"#...#", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"}},
+    {'I', {".###.", "..#..", "..#..", "..#..", "..#..", "..#..", ".###."}},
+    {'L', {"#....", "#....", "#....", "#....", "#....", "#....", "#####"}},
+    {'M', {"#...#", "##.##", "#.#.#", "#.#.#", "#...#", "#...#", "#...#"}},
+    {'N', {"#...#", "##..#", "#.#.#", "#..##", "#...#", "#...#", "#...#"}},
+    {'O', {".###.", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."}},
+    {'P', {"####.", "#...#", "#...#", "####.", "#....", "#....", "#...."}},
+    {'Q', {".###.", "#...#", "#...#", "#...#", "#.#.#", "#..#.", ".##.#"}},
+    {'R', {"####.", "#...#", "#...#", "####.", "#.#..", "#..#.", "#...#"}},
+    {'S', {".####", "#....", "#....", ".###.", "....#", "....#", "####."}},
+    {'T', {"#####", "..#..", "..#..", "..#..", "..#..", "..#..", "..#.."}},
+    {'U', {"#...#", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."}},
+    {':', {".....", "..#..", "..#..", ".....", "..#..", "..#..", "....."}},
+    {' ', {".....", ".....", ".....", ".....", ".....", ".....", "....."}},
+};
+
+const lettre* glyphe(char c) {
+    for (const lettre& l : fonte)
+        if (l.c == c) return &l;
+    std::fprintf(stderr, "peintre: no letter '%c' in the font\n", c);
+    return nullptr;
+}
+
+// ---- Painting on a grid of palette codes ---------------------------------
+
+grille vierge(int largeur, int hauteur) {
+    return grille(static_cast<size_t>(hauteur), std::string(static_cast<size_t>(largeur), '.'));
+}
+
+void pose(grille& fond, int x, int y, char code) {
+    if (y >= 0 && y < static_cast<int>(fond.size()) && x >= 0 &&
+        x < static_cast<int>(fond[static_cast<size_t>(y)].size()))
+        fond[static_cast<size_t>(y)][static_cast<size_t>(x)] = code;
+}
+
+// Sprite black stays see-through here, so sprites can stand on the starfield.
+void colle(grille& fond, const grille& motif, int x, int y, int echelle) {
+    for (size_t v = 0; v < motif.size(); ++v)
+        for (size_t u = 0; u < motif[v].size(); ++u)
+            if (motif[v][u] != '.')
+                for (int dy = 0; dy < echelle; ++dy)
+                    for (int dx = 0; dx < echelle; ++dx)
+                        pose(fond, x + static_cast<int>(u) * echelle + dx,
+                             y + static_cast<int>(v) * echelle + dy, motif[v][u]);
+}
+
+// The top rows in one colour, the rest in another, for an 8-bit banner look.
+void ecrit(grille& fond, const std::string& texte, int x, int y, int echelle, char haut,
+           char bas) {
+    for (char c : texte) {
+        if (const lettre* l = glyphe(c))
+            for (int v = 0; v < 7; ++v)
+                for (int u = 0; u < 5; ++u)
+                    if (l->lignes[v][u] == '#')
+                        for (int dy = 0; dy < echelle; ++dy)
+                            for (int dx = 0; dx < echelle; ++dx)
+                                pose(fond, x + u * echelle + dx, y + v * echelle + dy,
+                                     v < 4 ? haut : bas);
+        x += 6 * echelle;
+    }
+}
+
+int largeurtexte(const std::string& texte, int echelle) {
+    return static_cast<int>(texte.size()) * 6 * echelle - echelle;
+}
+
+void ecritcentre(grille& fond, const std::string& texte, int y, int echelle, char haut,
+                 char bas) {
+    const int x = (static_cast<int>(fond[0].size()) - largeurtexte(texte, echelle)) / 2;
+    ecrit(fond, texte, x + echelle / 2, y + echelle / 2, echelle, 'R', 'R');  // shadow
+    ecrit(fond, texte, x, y, echelle, haut, bas);
+}
+
+// A fixed integer hash, not rand(), so the stars fall alike on every machine.
+uint32_t melange(uint32_t x) {
+    x ^= x >> 16;
+    x *= 0x7feb352dU;
+    x ^= x >> 15;
+    x *= 0x846ca68bU;
+    x ^= x >> 16;
+    return x;
+}
+
+grille cieletoile(int largeur, int hauteur) {
+    grille ciel = vierge(largeur, hauteur);
+    for (int y = 0; y < hauteur; ++y)
+        for (int x = 0; x < largeur; ++x) {
+            const uint32_t h = melange(static_cast<uint32_t>(y * largeur + x) + 0x1234567U);
+            if (h % 160 == 0) pose(ciel, x, y, "wlcgy"[(h >> 8) % 5]);
+        }
+    return ciel;
+}
+
+grille accueil() {
+    grille ecran = cieletoile(400, 300);
+    ecritcentre(ecran, "LUMOR", 24, 8, 'y', 'o');
+    for (int k = 0; k < 4; ++k) colle(ecran, lumor, 110 + k * 50, 106, 3);
+    ecritcentre(ecran, "SOURIS : DEPLACER LE CHAR", 160, 2, 'c', 'c');
+    ecritcentre(ecran, "UNE TOUCHE : QUITTER", 184, 2, 'w', 'l');
+    colle(ecran, blocatari, 72, 252, 2);
+    colle(ecran, blosinclair, 136, 252, 2);
+    colle(ecran, bloamiga, 232, 252, 2);
+    colle(ecran, bloric, 296, 252, 2);
+    colle(ecran, tank, 176, 262, 3);
+    return ecran;
+}
+
+grille theend() {
+    grille ecran = cieletoile(400, 300);
+    ecritcentre(ecran, "THE END", 122, 8, 'y', 'o');
+    return ecran;
+}
+
+// ---- Writing ---------------------------------------------------------------
+
+bool enregistre(const grille& g, const std::string& chemin) {
+    const int largeur = static_cast<int>(g[0].size()), hauteur = static_cast<int>(g.size());
+    SDL_Surface* s =
+        SDL_CreateRGBSurfaceWithFormat(0, largeur, hauteur, 24, SDL_PIXELFORMAT_BGR24);
+    if (!s) {
+        std::fprintf(stderr, "peintre: %s: %s\n", chemin.c_str(), SDL_GetError());
+        return false;
+    }
+    bool bon = true;
+    for (const std::string& ligne : g)
+        if (static_cast<int>(ligne.size()) != largeur) {
+            std::fprintf(stderr, "peintre: %s: rows of unequal length\n", chemin.c_str());
+            SDL_FreeSurface(s);
+            return false;
+        }
+    for (int y = 0; y < hauteur; ++y)
+        for (int x = 0; x < largeur; ++x) {
+            const char code = g[static_cast<size_t>(y)][static_cast<size_t>(x)];
+            const teinte* t = nullptr;
+            for (const teinte& p : palette)
+                if (p.code == code) t = &p;
+            if (!t) {
+                std::fprintf(stderr, "peintre: %s: no colour '%c'\n", chemin.c_str(), code);
+                bon = false;
+                continue;
+            }
+            Uint8* p = static_cast<Uint8*>(s->pixels) + y * s->pitch + x * 3;
+            p[0] = t->b;
+            p[1] = t->g;
+            p[2] = t->r;
+        }
+    if (bon && SDL_SaveBMP(s, chemin.c_str()) != 0) {
+        std::fprintf(stderr, "peintre: cannot write %s: %s\n", chemin.c_str(), SDL_GetError());
+        bon = false;
+    }
+    SDL_FreeSurface(s);
+    return bon;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: peintre FOLDER\n");
+        return 2;
+    }
+    const std::string dossier = argv[1];
+    const struct {
+        const char* nom;
+        grille image;
+    } images[] = {
+        {"lumor.bmp", lumor},     {"bombe.bmp", bombe},   {"blocatari.bmp", blocatari},
+        {"blosinclair.bmp", blosinclair}, {"bloamiga.bmp", bloamiga}, {"bloric.bmp", bloric},
+        {"char.bmp", tank},       {"accueil.bmp", accueil()}, {"theend.bmp", theend()},
+    };
+    bool bon = true;
+    for (const auto& i : images) bon = enregistre(i.image, dossier + "/" + i.nom) && bon;
+    return bon ? 0 : 1;
+}
