@@ -18,6 +18,7 @@ struct scenario {
     // The frame being played, counted over the whole run from 0.
     int image() const { return j.tableau * 254 + static_cast<int>(j.deplace); }
     bool enjeu(Uint32 ms) const { return ms == dureeimage; }
+    bool finjeu(Uint32 ms) const { return ms == dureefinie && j.tableau == nombretableaux; }
 };
 
 // The retained picture's colour at (x, y), as 0xRRGGBB.
