@@ -3,7 +3,7 @@ BUILD := build
 ASAN := build-asan
 JOBS := 2
 
-.PHONY: run test bench build clean images
+.PHONY: run test bench build clean images screenshots
 
 run:
 	@tools/dependances.sh run
@@ -34,6 +34,11 @@ images:
 	cmake -S . -B $(BUILD) >/dev/null
 	cmake --build $(BUILD) -j $(JOBS) --target peintre
 	./$(BUILD)/tools/peintre data
+
+screenshots:
+	cmake -S . -B $(BUILD) >/dev/null
+	cmake --build $(BUILD) -j $(JOBS) --target photographe
+	./$(BUILD)/tools/photographe docs
 
 clean:
 	rm -rf $(BUILD) $(ASAN)

@@ -4,7 +4,7 @@
 set -e
 paquets="g++ make cmake libsdl2-dev"
 case "$1" in
-  test)  paquets="$paquets libgtest-dev xvfb xdotool imagemagick valgrind" ;;
+  test)  paquets="$paquets libgtest-dev zlib1g-dev xvfb xdotool imagemagick valgrind" ;;
   bench) paquets="$paquets xvfb xdotool" ;;
 esac
 manque=""

@@ -46,19 +46,19 @@ const grille lumor = {
 
 // The bomb, nose down, fins at the top.
 const grille bombe = {
-    "l...l",
-    "ll.ll",
-    "lgggl",
-    ".ggg.",
-    ".glg.",
-    ".glg.",
-    ".ggg.",
+    "w...w",
+    "ww.ww",
+    "wlllw",
+    ".lll.",
+    ".lwl.",
+    ".lwl.",
+    ".lll.",
     ".yyy.",
-    ".ggg.",
-    ".glg.",
-    ".glg.",
-    ".ggg.",
-    ".ggg.",
+    ".lll.",
+    ".lwl.",
+    ".lwl.",
+    ".lll.",
+    ".gll.",
     "..r..",
     "..r..",
 };
@@ -71,24 +71,25 @@ const grille blocatari = {
     "ooBoooBoooBoooBo",
     "BBBBBBBBBBBBBBBB",
     "BsssssssssssssBB",
-    "Bs.......s...sBB",
+    "BsdddddddsdddsBB",
     "BsssssssssssssBB",
     "BoooBoooBoooBooo",
     "BBBBBBBBBBBBBBBB",
 };
 
-// Sinclair: black bricks crossed by the rainbow stripe.
+// Sinclair: dark bricks crossed by the rainbow stripe. No black in a block:
+// black is what a bomb's notch looks like.
 const grille blosinclair = {
-    "dddddddddddrdddd",
-    "d.......d.rryd.d",
-    "dddddddddrryGddd",
-    "...d.....ryGc..d",
-    "ddddddddryGcdddd",
-    "d.......yGc....d",
-    "dddddddGcddddddd",
-    "...d...c.......d",
-    "dddddddddddddddd",
     "gggggggggggggggg",
+    "dddddddgddrydddg",
+    "gggggggggrryGggg",
+    "dddgdddddryGcddd",
+    "ggggggggryGcgggg",
+    "dddddddgyGcddddg",
+    "gggggggGcggggggg",
+    "dddgdddcdddddddd",
+    "gggggggggggggggg",
+    "llllllllllllllll",
 };
 
 // Amiga: the bouncing ball's red and white checks, in a blue frame.
