@@ -2,11 +2,68 @@
 #include "lumor5.h"
 
 #include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr Sint64 cotemax = 16384;  // the largest texture most GPUs take
+
+Uint32 lit32(const Uint8* p) {
+    return static_cast<Uint32>(p[0] | p[1] << 8 | p[2] << 16) | static_cast<Uint32>(p[3]) << 24;
+}
+
+Uint32 lit16(const Uint8* p) {
+    return static_cast<Uint32>(p[0] | p[1] << 8);
+}
+
+// SDL believes a bitmap's header: a file of a few bytes that claims 30000 x
+// 30000 pixels costs gigabytes and seconds before it fails or shows garbage.
+// Refuses what the file cannot hold; leaves every other fault to SDL's loader.
+bool credible(SDL_RWops* flux) {
+    Uint8 e[34];
+    const Sint64 taille = SDL_RWsize(flux);
+    const bool lu = SDL_RWread(flux, e, sizeof e, 1) == 1;
+    SDL_RWseek(flux, 0, RW_SEEK_SET);
+    if (!lu || e[0] != 'B' || e[1] != 'M') return true;
+    const Uint32 debut = lit32(e + 10), info = lit32(e + 14);
+    Sint64 largeur, hauteur;
+    Uint32 bits, compression = 0;
+    if (info == 12) {  // the old OS/2 header
+        largeur = lit16(e + 18);
+        hauteur = lit16(e + 20);
+        bits = lit16(e + 24);
+    } else {
+        largeur = static_cast<Sint32>(lit32(e + 18));
+        hauteur = std::llabs(static_cast<Sint32>(lit32(e + 22)));
+        bits = lit16(e + 28);
+        compression = lit32(e + 30);
+    }
+    if (largeur > cotemax || hauteur > cotemax) {
+        SDL_SetError("%lld x %lld pixels is larger than any picture can be drawn",
+                     static_cast<long long>(largeur), static_cast<long long>(hauteur));
+        return false;
+    }
+    const bool brut = compression == 0 || compression == 3;  // not run-length coded
+    const Sint64 octets = (largeur * bits + 31) / 32 * 4 * hauteur;
+    if (brut && largeur > 0 && taille >= 0 && debut + octets > taille) {
+        SDL_SetError("the header claims %lld x %lld pixels, more than the file's %lld bytes hold",
+                     static_cast<long long>(largeur), static_cast<long long>(hauteur),
+                     static_cast<long long>(taille));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 // A picture that cannot be had is reported and then simply not drawn.
 void chargeimages(jeu& j) {
     for (int i = 0; i < nombreimages; ++i) {
         SDL_RWops* flux = SDL_RWFromFile(fichiers[i], "rb");
+        if (flux && !credible(flux)) {
+            SDL_RWclose(flux);
+            flux = nullptr;
+        }
         if (flux) j.surfaces[i].reset(SDL_LoadBMP_RW(flux, 1));
         if (!j.surfaces[i])
             std::fprintf(stderr, "lumor5: cannot load %s: %s\n", fichiers[i], SDL_GetError());
