@@ -1,6 +1,7 @@
 # Thin driver over CMake: each target installs what is missing, builds, then acts.
 BUILD := build
 ASAN := build-asan
+BENCH := build-bench
 JOBS := 2
 
 .PHONY: run test bench build clean images screenshots
@@ -25,10 +26,10 @@ test:
 
 bench:
 	@tools/dependances.sh bench
-	cmake -S . -B $(BUILD) -DLUMOR_BENCH=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
-	cmake --build $(BUILD) -j $(JOBS) --target banc lumor5
-	./$(BUILD)/bench/banc
-	bench/chrono.sh $(BUILD)/lumor5
+	cmake -S . -B $(BENCH) -DLUMOR_BENCH=ON -DLUMOR_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build $(BENCH) -j $(JOBS) --target banc lumor5
+	bench/chrono.sh $(BENCH)/lumor5
+	./$(BENCH)/bench/banc
 
 images:
 	cmake -S . -B $(BUILD) >/dev/null
@@ -41,4 +42,4 @@ screenshots:
 	./$(BUILD)/tools/photographe docs
 
 clean:
-	rm -rf $(BUILD) $(ASAN)
+	rm -rf $(BUILD) $(ASAN) $(BENCH)

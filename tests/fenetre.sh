@@ -21,10 +21,27 @@ for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$tmp/display")
 unset SDL_VIDEODRIVER
 
-# A colour on screen, as r,g,b.
-couleur() {
-    import -window root "$tmp/ecran.bmp" 2>/dev/null
-    /usr/bin/convert "$tmp/ecran.bmp" -format '%[fx:int(255*p{'"$1"','"$2"'}.r)],%[fx:int(255*p{'"$1"','"$2"'}.g)],%[fx:int(255*p{'"$1"','"$2"'}.b)]' info:
+# Colours on screen at the points "x,y x,y ...", as "r,g,b r,g,b ...".
+couleurs() {
+    import -window root "$tmp/ecran.bmp" 2>/dev/null || return
+    local f="" p
+    for p in "$@"; do
+        f="$f%[fx:int(255*p{$p}.r)],%[fx:int(255*p{$p}.g)],%[fx:int(255*p{$p}.b)] "
+    done
+    /usr/bin/convert "$tmp/ecran.bmp" -format "${f% }" info:
+}
+
+# Waits up to 8 s for the screen to show the colours at the points.
+attends() {
+    local attendu=$1 vu=""
+    shift
+    for _ in $(seq 40); do
+        vu=$(couleurs "$@")
+        [ "$vu" = "$attendu" ] && return 0
+        sleep 0.2
+    done
+    echo "saw: $vu"
+    return 1
 }
 
 "$jeu" 2>"$tmp/stderr" &
@@ -37,23 +54,17 @@ eval "$(xdotool getwindowgeometry --shell "$wid")"
 [ "$WIDTH" = 800 ] && [ "$HEIGHT" = 600 ] || echec "window is ${WIDTH}x${HEIGHT}"
 echo "window $wid: '$nom', ${WIDTH}x${HEIGHT} at $X,$Y"
 
-# Into play: welcome 2000 ms and block row 400 ms. The blocks' bottom rows are
-# never notched, so they show the pictures' own colours.
-sleep 2.8
+# Into play, after the welcome screen and the block row. The blocks' bottom
+# rows are never notched, so they show the pictures' own colours.
+points=()
+for k in 0 1 2 3; do points+=("$((X + 160 + 160 * k)),$((Y + 497))"); done
+attends "128,72,32 176,176,176 56,88,224 104,104,104" "${points[@]}" || echec "no block row on screen"
 import -window root "$photos/jeu.png"
-attendu=("128,72,32" "104,104,104" "56,88,224" "104,104,104")
-for k in 0 1 2 3; do
-    x=$((X + 120 + 160 * k + 40)); y=$((Y + 497))
-    c=$(couleur $x $y)
-    [ "$c" = "${attendu[$k]}" ] || echec "block $k shows $c at $x,$y, not ${attendu[$k]}"
-done
 echo "block row on screen"
 
 xdotool mousemove $((X + 300)) $((Y + 100))
-sleep 0.3
+attends "104,104,104" "$((X + 342)),$((Y + 557))" || echec "no tank under the pointer"
 import -window root "$photos/tank.png"
-c=$(couleur $((X + 342)) $((Y + 557)))
-[ "$c" = "104,104,104" ] || echec "no tank under the pointer (got $c)"
 echo "tank follows the pointer"
 
 debut=$(date +%s%N)
