@@ -5,38 +5,18 @@
 #include <sys/resource.h>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <new>
 #include <vector>
 
+#include "comptage.h"
 #include "lumor5.h"
 
 namespace {
 
 using horloge = std::chrono::steady_clock;
 const horloge::time_point lancement = horloge::now();
-
-std::atomic<long> allocations{0};
-SDL_malloc_func mallocsdl;
-SDL_calloc_func callocsdl;
-SDL_realloc_func reallocsdl;
-SDL_free_func freesdl;
-
-void* comptemalloc(size_t n) {
-    ++allocations;
-    return mallocsdl(n);
-}
-void* comptecalloc(size_t n, size_t t) {
-    ++allocations;
-    return callocsdl(n, t);
-}
-void* comptereallocs(void* p, size_t n) {
-    ++allocations;
-    return reallocsdl(p, n);
-}
 
 double microsecondes(horloge::time_point a, horloge::time_point b) {
     return std::chrono::duration<double, std::micro>(b - a).count();
@@ -60,7 +40,7 @@ void attente(Uint32 ms, void* contexte) {
     const bool finjeu = ms == dureefinie && j.tableau == nombretableaux;
     if ((enjeu && (j.tableau > 0 || j.deplace > 0.0f)) || finjeu) {
         m.image.push_back(microsecondes(m.avant, maintenant));
-        m.allocationsparimage.push_back(allocations.load() - m.allocationsavant);
+        m.allocationsparimage.push_back(allocationsfaites() - m.allocationsavant);
     }
     if (ms == dureeblocs && j.tableau == 0 && j.presentations == 3) {
         // The bare loop, on the same renderer and picture, right before play.
@@ -79,7 +59,7 @@ void attente(Uint32 ms, void* contexte) {
         e.motion.x = (n * 7) % 720;
         SDL_PushEvent(&e);
     }
-    m.allocationsavant = allocations.load();
+    m.allocationsavant = allocationsfaites();
     m.avant = horloge::now();
 }
 
@@ -92,8 +72,7 @@ double rang(std::vector<double> v, int centieme) {
 
 int main() {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
-    SDL_GetOriginalMemoryFunctions(&mallocsdl, &callocsdl, &reallocsdl, &freesdl);
-    SDL_SetMemoryFunctions(comptemalloc, comptecalloc, comptereallocs, freesdl);
+    comptesdl(true);
 
     const int tailles[3][2] = {{800, 600}, {1920, 1080}, {3840, 2160}};
     double pire = 0.0;
@@ -137,17 +116,4 @@ int main() {
     std::printf("peak resident memory: %.1f MiB\n", static_cast<double>(r.ru_maxrss) / 1024.0);
     std::printf("worst ratio %.2f, allocations per frame %ld\n", pire, parimage);
     return 0;
-}
-
-// Counts the C++ heap too; the game's frames must not touch it.
-void* operator new(size_t n) {
-    ++allocations;
-    if (void* p = std::malloc(n ? n : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, size_t) noexcept {
-    std::free(p);
 }

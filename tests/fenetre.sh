@@ -1,7 +1,8 @@
 #!/bin/bash
 # The real game in a real X window (Xvfb): its title and size, the block row
-# on screen, the tank under the pointer, and a key ending the run through the
-# one-second end screen with status 0.
+# on screen, the tank under the pointer, a key ending the run through the
+# one-second end screen with status 0; Ctrl+C ending it at once; and a video
+# driver that cannot start giving status 1 and one line saying why.
 # Usage: tests/fenetre.sh GAME_BINARY SCREENSHOT_FOLDER   (run from the repository root)
 set -u
 jeu=$(realpath "$1")
@@ -77,4 +78,22 @@ duree=$(( ($(date +%s%N) - debut) / 1000000 ))
 [ "$duree" -ge 1000 ] && [ "$duree" -lt 3000 ] || echec "ended ${duree} ms after the key"
 [ -s "$tmp/stderr" ] && echec "the game wrote: $(cat "$tmp/stderr")"
 echo "key ended the game after ${duree} ms, status 0"
+
+# The game ignores quit requests, so the terminal's Ctrl+C must still work.
+env --default-signal=INT "$jeu" 2>/dev/null &
+jpid=$!
+timeout 10 xdotool search --sync --name "LUMOR" >/dev/null || echec "no window the second time"
+kill -INT $jpid
+wait $jpid
+statut=$?
+jpid=
+[ "$statut" = 130 ] || echec "Ctrl+C left status $statut, not 130"
+echo "Ctrl+C ends the game"
+
+SDL_VIDEODRIVER=introuvable "$jeu" 2>"$tmp/stderr"
+statut=$?
+[ "$statut" = 1 ] || echec "a missing video driver gave status $statut"
+grep -q "^lumor5: cannot start SDL's video: .*introuvable" "$tmp/stderr" && [ "$(wc -l <"$tmp/stderr")" = 1 ] ||
+    echec "a missing video driver said: $(cat "$tmp/stderr")"
+echo "a missing video driver: status 1, $(cat "$tmp/stderr")"
 echo "1 passed, 0 failed"

@@ -1,45 +1,20 @@
 // Play allocates nothing: once SDL's pools of render commands and queued
-// events have grown to the most a frame has needed (the first level), no frame asks SDL or the C++ heap for memory, even with
-// thousands of events queued. Counted through SDL's memory functions and a
-// counting operator new. (SDL's software renderer does allocate a scratch
+// events have grown to the most a frame has needed (the first level), no frame
+// asks SDL or the C++ heap for memory, even with thousands of events queued.
+// (SDL's software renderer does allocate a scratch
 // surface for a stretched copy that the window's edge cuts, as when the tank
 // runs past the right edge; the motions here keep the tank inside.)
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
+#include "comptage.h"
 #include "outils.h"
 
 namespace {
 
-std::atomic<long> allocations{0};
-SDL_malloc_func mallocsdl;
-SDL_calloc_func callocsdl;
-SDL_realloc_func reallocsdl;
-SDL_free_func freesdl;
-
-void* comptemalloc(size_t n) {
-    ++allocations;
-    return mallocsdl(n);
-}
-void* comptecalloc(size_t n, size_t t) {
-    ++allocations;
-    return callocsdl(n, t);
-}
-void* comptereallocs(void* p, size_t n) {
-    ++allocations;
-    return reallocsdl(p, n);
-}
-
 class Memoire : public testing::Test {
 protected:
-    void SetUp() override {
-        SDL_GetOriginalMemoryFunctions(&mallocsdl, &callocsdl, &reallocsdl, &freesdl);
-        SDL_SetMemoryFunctions(comptemalloc, comptecalloc, comptereallocs, freesdl);
-    }
-    void TearDown() override { SDL_SetMemoryFunctions(mallocsdl, callocsdl, reallocsdl, freesdl); }
+    void SetUp() override { comptesdl(true); }
+    void TearDown() override { comptesdl(false); }
 
     // Allocations made by each frame, from the wait of one to the wait of the next.
     std::vector<long> parimage(scenario& s, int mouvements, bool clef) {
@@ -52,7 +27,7 @@ protected:
                 for (int k = 0; k < mouvements; ++k) pousse(souris(k % 720, 0));
                 if (clef) pousse(touche());
             }
-            if (s.enjeu(ms)) vues.push_back(allocations.load());
+            if (s.enjeu(ms)) vues.push_back(allocationsfaites());
             if (s.enjeu(ms) && mouvements == 0 && s.image() % 10 == 0) pousse(souris(s.image() % 700, 0));
         };
         EXPECT_EQ(s.lance(), 0);
@@ -89,16 +64,3 @@ TEST_F(Memoire, ToucheDerriereMilleMouvements) {
 }
 
 }  // namespace
-
-// Counts the C++ heap too; the game's frames must not touch it.
-void* operator new(size_t n) {
-    ++allocations;
-    if (void* p = std::malloc(n ? n : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, size_t) noexcept {
-    std::free(p);
-}

@@ -55,6 +55,12 @@ TEST(Partie, SequenceSansRien) {
     int presentees = -1;
     s.script = [&](scenario& s, Uint32 ms) {
         if (s.finjeu(ms)) presentees = s.j.presentations;  // the 400 after play
+        if (ms == dureeaccueil) {
+            // No GPU behind the dummy driver: the software renderer stands in.
+            SDL_RendererInfo info;
+            ASSERT_EQ(SDL_GetRendererInfo(s.j.renderer.get(), &info), 0);
+            EXPECT_STREQ(info.name, "software");
+        }
     };
     EXPECT_EQ(s.lance(), 0);
     EXPECT_EQ(s.attentes, sequencecomplete());
