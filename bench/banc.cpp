@@ -98,13 +98,15 @@ int main() {
                 apres = std::max(apres, m.allocationsparimage[k]);
         }
         const double ratio = rang(m.image, 50) / rang(m.nu, 50);
-        std::printf("%4d x %4d  frame %7.1f us median %7.1f us p99 | bare %7.1f us median %7.1f us p99"
-                    " | ratio %.2f (p99 %.2f)\n",
-                    t[0], t[1], rang(m.image, 50), rang(m.image, 99), rang(m.nu, 50),
-                    rang(m.nu, 99), ratio, rang(m.image, 99) / rang(m.nu, 99));
-        std::printf("            allocations: %ld in the first level while SDL's pools grow,"
-                    " then at most %ld a frame\n",
-                    echauffement, apres);
+        std::printf(
+            "%4d x %4d  frame %7.1f us median %7.1f us p99 | bare %7.1f us median %7.1f us p99"
+            " | ratio %.2f (p99 %.2f)\n",
+            t[0], t[1], rang(m.image, 50), rang(m.image, 99), rang(m.nu, 50), rang(m.nu, 99), ratio,
+            rang(m.image, 99) / rang(m.nu, 99));
+        std::printf(
+            "            allocations: %ld in the first level while SDL's pools grow,"
+            " then at most %ld a frame\n",
+            echauffement, apres);
         if (t[0] == 800)
             std::printf("            start of the process to the welcome screen: %.1f ms\n",
                         m.accueil);

@@ -1,8 +1,8 @@
 // The bombs: a random countdown picks when and from which ship a bomb is
 // released; a released bomb falls 4 pixels a frame to the top of the block row.
-#include "lumor5.h"
-
 #include <cstdlib>
+
+#include "lumor5.h"
 
 namespace {
 constexpr int32_t jeu::*drapeaux[4] = {&jeu::b0, &jeu::b1, &jeu::b2, &jeu::b3};

@@ -12,7 +12,8 @@ int32_t hauteurchar(int32_t hauteur) {
 
 void disposeblocs(jeu& j) {
     const int32_t W = j.largeur, H = j.hauteur;
-    for (int32_t k = 1; k <= 4; ++k) j.blocs[k - 1] = {(k * W) / 5 - W / 20, sol(H), W / 10, H / 12};
+    for (int32_t k = 1; k <= 4; ++k)
+        j.blocs[k - 1] = {(k * W) / 5 - W / 20, sol(H), W / 10, H / 12};
 }
 
 // The bombs and the tank keep these sizes for the whole run, whatever the window does.

@@ -1,23 +1,23 @@
 // The player's side: one event a frame, and the window's size read every frame.
-#include "lumor5.h"
-
 #include <cstdio>
+
+#include "lumor5.h"
 
 // The event record outlives the frame and an empty queue leaves it as it was,
 // so a resting pointer keeps its tank drawn frame after frame.
 bool etapeevenement(jeu& j) {
     SDL_PollEvent(&j.evenement);
     switch (j.evenement.type) {
-    case SDL_KEYDOWN:
-        return true;
-    case SDL_MOUSEMOTION:
-        SDL_RenderFillRect(j.renderer.get(), &j.rectchar);
-        j.rectchar.x = j.evenement.motion.x;
-        j.rectchar.y = hauteurchar(j.hauteur);
-        copie(j, imagechar, j.rectchar);
-        break;
-    default:  // the close button too: only a key ends the game
-        break;
+        case SDL_KEYDOWN:
+            return true;
+        case SDL_MOUSEMOTION:
+            SDL_RenderFillRect(j.renderer.get(), &j.rectchar);
+            j.rectchar.x = j.evenement.motion.x;
+            j.rectchar.y = hauteurchar(j.hauteur);
+            copie(j, imagechar, j.rectchar);
+            break;
+        default:  // the close button too: only a key ends the game
+            break;
     }
     return false;
 }

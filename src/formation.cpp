@@ -1,9 +1,9 @@
 // The formation: four ships whose places are pure functions of the frame,
 // the level and the window size. Ship 0 is worked out in single precision,
 // ships 1 to 3 in double precision; the two give different pixels, so both stay.
-#include "lumor5.h"
-
 #include <cmath>
+
+#include "lumor5.h"
 
 void etapeformation(jeu& j) {
     constexpr double phases[4] = {0.0, 1.5, 3.14, 4.71};
@@ -24,9 +24,9 @@ void etapeformation(jeu& j) {
     j.vaisseaux[0].y = static_cast<int32_t>(y0);
 
     for (int k = 1; k < 4; ++k) {
-        const double x = std::cos(phases[k] + static_cast<double>(angleh)) *
-                             static_cast<double>(j.distanceh) +
-                         static_cast<double>(W / 2);
+        const double x =
+            std::cos(phases[k] + static_cast<double>(angleh)) * static_cast<double>(j.distanceh) +
+            static_cast<double>(W / 2);
         const double y = static_cast<double>(j.distancev) *
                              (sininvert[L] * std::sin(phases[k] + static_cast<double>(anglev))) /
                              oscillationvertical[L] +

@@ -1,8 +1,8 @@
 // The nine pictures: read once at start-up, kept until teardown.
-#include "lumor5.h"
-
 #include <cstdio>
 #include <cstdlib>
+
+#include "lumor5.h"
 
 namespace {
 

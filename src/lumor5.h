@@ -12,7 +12,9 @@
 template <auto liberation>
 struct liberateur {
     template <class T>
-    void operator()(T* p) const { liberation(p); }
+    void operator()(T* p) const {
+        liberation(p);
+    }
 };
 using fenetre = std::unique_ptr<SDL_Window, liberateur<SDL_DestroyWindow>>;
 using rendu = std::unique_ptr<SDL_Renderer, liberateur<SDL_DestroyRenderer>>;
@@ -34,9 +36,9 @@ enum image {
 };
 
 inline constexpr const char* fichiers[nombreimages] = {
-    "data/lumor.bmp",    "data/bombe.bmp",   "data/blocatari.bmp",
+    "data/lumor.bmp",       "data/bombe.bmp",    "data/blocatari.bmp",
     "data/blosinclair.bmp", "data/bloamiga.bmp", "data/bloric.bmp",
-    "data/char.bmp",     "data/accueil.bmp", "data/theend.bmp",
+    "data/char.bmp",        "data/accueil.bmp",  "data/theend.bmp",
 };
 
 inline constexpr const char* titre =
@@ -64,9 +66,9 @@ struct jeu {
     int32_t largeurnew = 800;
     int32_t hauteurnew = 600;
 
-    int32_t tableau = 0;      // level, 0 to 5
-    float deplace = 0.0f;     // frame within the level, 0.0 to 253.0
-    float distanceh = 0.0f;   // formation's amplitudes this frame
+    int32_t tableau = 0;     // level, 0 to 5
+    float deplace = 0.0f;    // frame within the level, 0.0 to 253.0
+    float distanceh = 0.0f;  // formation's amplitudes this frame
     float distancev = 0.0f;
 
     // Bomb scheduler: the frame of the next try, the ship chosen, falling flags.

@@ -1,7 +1,7 @@
 // The real game: real waits, seeded with the calendar time. Command line ignored.
-#include "lumor5.h"
-
 #include <ctime>
+
+#include "lumor5.h"
 
 int main(int, char*[]) {
     jeu j;

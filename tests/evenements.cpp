@@ -70,30 +70,30 @@ TEST(Evenements, LeTankSuitLaSouris) {
         if (!s.enjeu(ms)) return;
         jeu& j = s.j;
         switch (s.image()) {
-        case 10:
-            EXPECT_TRUE(noir(j, tankdemarrage));
-            pousse(souris(300, 17));
-            break;
-        case 11:
-            tankvisible(j, 300, 525);
-            break;
-        case 60:  // the pointer has rested since: the tank stays
-            tankvisible(j, 300, 525);
-            pousse(souris(790, 400));
-            break;
-        case 61:
-            tankvisible(j, 790, 525);
-            EXPECT_TRUE(noir(j, {300, 525, 80, 50})) << "the old place is erased";
-            EXPECT_EQ(j.rectchar.w, 80);
-            pousse(souris(-5000, 0));
-            pousse(souris(100000, 0));
-            pousse(souris(0, 0));
-            break;
-        case 70:
-            tankvisible(j, 0, 525);
-            EXPECT_TRUE(noir(j, {790, 525, 10, 50}));
-            pousse(touche());
-            break;
+            case 10:
+                EXPECT_TRUE(noir(j, tankdemarrage));
+                pousse(souris(300, 17));
+                break;
+            case 11:
+                tankvisible(j, 300, 525);
+                break;
+            case 60:  // the pointer has rested since: the tank stays
+                tankvisible(j, 300, 525);
+                pousse(souris(790, 400));
+                break;
+            case 61:
+                tankvisible(j, 790, 525);
+                EXPECT_TRUE(noir(j, {300, 525, 80, 50})) << "the old place is erased";
+                EXPECT_EQ(j.rectchar.w, 80);
+                pousse(souris(-5000, 0));
+                pousse(souris(100000, 0));
+                pousse(souris(0, 0));
+                break;
+            case 70:
+                tankvisible(j, 0, 525);
+                EXPECT_TRUE(noir(j, {790, 525, 10, 50}));
+                pousse(touche());
+                break;
         }
     };
     EXPECT_EQ(s.lance(), 0);
@@ -173,7 +173,7 @@ TEST(Evenements, AgrandirLaFenetre) {
 // Sizes from a single pixel to 4000 x 3000, and ten changes in ten frames:
 // each picture is the blocks at the size in force.
 TEST(Evenements, TaillesExtremes) {
-    const int tailles[][2] = {{1, 1},     {4000, 3000}, {800, 600}, {320, 200}, {1000, 700},
+    const int tailles[][2] = {{1, 1},     {4000, 3000}, {800, 600}, {320, 200},   {1000, 700},
                               {640, 480}, {1, 1},       {799, 599}, {1920, 1080}, {800, 600}};
     scenario s;
     int vues = 0;
@@ -181,7 +181,8 @@ TEST(Evenements, TaillesExtremes) {
         if (!s.enjeu(ms)) return;
         jeu& j = s.j;
         const int n = s.image();
-        if (n >= 300 && n < 310) SDL_SetWindowSize(j.window.get(), tailles[n - 300][0], tailles[n - 300][1]);
+        if (n >= 300 && n < 310)
+            SDL_SetWindowSize(j.window.get(), tailles[n - 300][0], tailles[n - 300][1]);
         if (n > 300 && n <= 310) {
             const int* t = tailles[n - 301];
             EXPECT_EQ(j.largeur, t[0]);
@@ -190,7 +191,8 @@ TEST(Evenements, TaillesExtremes) {
                 for (int k = 0; k < 4; ++k) {
                     const SDL_Rect& b = j.blocs[k];
                     EXPECT_EQ(pixel(j, b.x, b.y), source(j, image(imageatari + k), 0, 0));
-                    EXPECT_EQ(pixel(j, b.x + b.w - 1, b.y + b.h - 1), source(j, image(imageatari + k), 15, 9));
+                    EXPECT_EQ(pixel(j, b.x + b.w - 1, b.y + b.h - 1),
+                              source(j, image(imageatari + k), 15, 9));
                 }
                 ++vues;
             }

@@ -88,7 +88,6 @@ TEST(Formation, SuitLaFenetre) {
     EXPECT_GT(j.vaisseaux[0].x, 500 + (482 - 400));  // the path scales with the width
 }
 
-
 // Places where working in the other precision would move a ship by one pixel.
 TEST(Formation, PrecisionQuiCompte) {
     EXPECT_EQ(vol(0, 105.0f, 1038, 779).vaisseaux[0].y, 287);  // 286 in double precision

@@ -2,7 +2,6 @@
 // what a player sends: the run keeps its sequence, warns once per bad file,
 // and exits 0.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -87,7 +86,8 @@ protected:
             faux = 0;
             for (int v = 0; v < 10; ++v)
                 for (int u = 0; u < 16; ++u) {
-                    const Uint8* p = static_cast<Uint8*>(modele->pixels) + v * modele->pitch + u * 3;
+                    const Uint8* p =
+                        static_cast<Uint8*>(modele->pixels) + v * modele->pitch + u * 3;
                     const Uint32 c = static_cast<Uint32>(p[2] << 16 | p[1] << 8 | p[0]);
                     faux += pixel(j, 120 + u * 5 + 2, 450 + v * 5 + 2) != c;
                 }

@@ -9,7 +9,7 @@
 namespace {
 
 TEST(Images, ToutesSeChargent) {
-    const int tailles[nombreimages][2] = {{10, 10}, {5, 15},   {16, 10},  {16, 10}, {16, 10},
+    const int tailles[nombreimages][2] = {{10, 10}, {5, 15},  {16, 10},   {16, 10},  {16, 10},
                                           {16, 10}, {16, 10}, {400, 300}, {400, 300}};
     for (int i = 0; i < nombreimages; ++i) {
         SDL_Surface* s = SDL_LoadBMP(fichiers[i]);

@@ -28,7 +28,8 @@ protected:
                 if (clef) pousse(touche());
             }
             if (s.enjeu(ms)) vues.push_back(allocationsfaites());
-            if (s.enjeu(ms) && mouvements == 0 && s.image() % 10 == 0) pousse(souris(s.image() % 700, 0));
+            if (s.enjeu(ms) && mouvements == 0 && s.image() % 10 == 0)
+                pousse(souris(s.image() % 700, 0));
         };
         EXPECT_EQ(s.lance(), 0);
         std::vector<long> d;

@@ -29,11 +29,10 @@ std::vector<Uint32> toutelatoile(jeu& j) {
 
 Uint32 source(const jeu& j, image i, int u, int v) {
     const SDL_Surface* s = j.surfaces[i].get();
-    const Uint8* p = static_cast<const Uint8*>(s->pixels) + v * s->pitch +
-                     u * s->format->BytesPerPixel;
+    const Uint8* p =
+        static_cast<const Uint8*>(s->pixels) + v * s->pitch + u * s->format->BytesPerPixel;
     Uint32 brut = 0;
-    for (int k = 0; k < s->format->BytesPerPixel; ++k)
-        brut |= static_cast<Uint32>(p[k]) << (8 * k);
+    for (int k = 0; k < s->format->BytesPerPixel; ++k) brut |= static_cast<Uint32>(p[k]) << (8 * k);
     Uint8 r, g, b;
     SDL_GetRGB(brut, s->format, &r, &g, &b);
     return (static_cast<Uint32>(r) << 16) | (static_cast<Uint32>(g) << 8) | b;

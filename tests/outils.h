@@ -1,10 +1,10 @@
 // Helpers for driving the game headlessly: a scripted run, and the picture's pixels.
 #pragma once
 
-#include "lumor5.h"
-
 #include <functional>
 #include <vector>
+
+#include "lumor5.h"
 
 // A run whose waits are recorded instead of slept, each one handing control
 // to the script, which may queue events, resize the window or read pixels.

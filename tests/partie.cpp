@@ -1,7 +1,6 @@
 // Whole runs, headless: the timed sequence, the pictures it shows, the retained
 // picture's notches, and what happens when SDL or the pictures are missing.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <climits>
@@ -102,7 +101,8 @@ TEST(Partie, OrdreDeLImage) {
             for (const SDL_Rect& v : j.vaisseaux) commesource(j, imagelumor, v);
             for (const SDL_Rect& v : avant) {
                 bool couvert = false;
-                for (const SDL_Rect& w : j.vaisseaux) couvert = couvert || SDL_HasIntersection(&v, &w);
+                for (const SDL_Rect& w : j.vaisseaux)
+                    couvert = couvert || SDL_HasIntersection(&v, &w);
                 if (!couvert) EXPECT_TRUE(noir(j, v));
             }
             pousse(touche());
@@ -137,7 +137,9 @@ TEST(Partie, EncochesEtCielPropre) {
                     const SDL_Point p = {x, y};
                     bool troue = false;
                     for (const SDL_Rect& b : posees) troue = troue || SDL_PointInRect(&p, &b);
-                    const Uint32 attendu = troue ? 0 : source(j, image(imageatari + k), (x - bloc.x) / 5, (y - bloc.y) / 5);
+                    const Uint32 attendu = troue ? 0
+                                                 : source(j, image(imageatari + k),
+                                                          (x - bloc.x) / 5, (y - bloc.y) / 5);
                     if (pixel(j, x, y) != attendu) {
                         ADD_FAILURE() << "block " << k << " at " << x << "," << y;
                         return;

@@ -29,6 +29,7 @@ constexpr teinte palette[] = {
 using grille = std::vector<std::string>;
 
 // ---- Sprites -------------------------------------------------------------
+// clang-format off
 
 // The ship, seen from below: claws forward, a burning eye, exhausts behind.
 const grille lumor = {
@@ -169,6 +170,8 @@ const lettre* glyphe(char c) {
     return nullptr;
 }
 
+// clang-format on
+
 // ---- Painting on a grid of palette codes ---------------------------------
 
 grille vierge(int largeur, int hauteur) {
@@ -193,8 +196,7 @@ void colle(grille& fond, const grille& motif, int x, int y, int echelle) {
 }
 
 // The top rows in one colour, the rest in another, for an 8-bit banner look.
-void ecrit(grille& fond, const std::string& texte, int x, int y, int echelle, char haut,
-           char bas) {
+void ecrit(grille& fond, const std::string& texte, int x, int y, int echelle, char haut, char bas) {
     for (char c : texte) {
         if (const lettre* l = glyphe(c))
             for (int v = 0; v < 7; ++v)
@@ -212,8 +214,7 @@ int largeurtexte(const std::string& texte, int echelle) {
     return static_cast<int>(texte.size()) * 6 * echelle - echelle;
 }
 
-void ecritcentre(grille& fond, const std::string& texte, int y, int echelle, char haut,
-                 char bas) {
+void ecritcentre(grille& fond, const std::string& texte, int y, int echelle, char haut, char bas) {
     const int x = (static_cast<int>(fond[0].size()) - largeurtexte(texte, echelle)) / 2;
     ecrit(fond, texte, x + echelle / 2, y + echelle / 2, echelle, 'R', 'R');  // shadow
     ecrit(fond, texte, x, y, echelle, haut, bas);
@@ -263,8 +264,7 @@ grille theend() {
 
 bool enregistre(const grille& g, const std::string& chemin) {
     const int largeur = static_cast<int>(g[0].size()), hauteur = static_cast<int>(g.size());
-    SDL_Surface* s =
-        SDL_CreateRGBSurfaceWithFormat(0, largeur, hauteur, 24, SDL_PIXELFORMAT_BGR24);
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, largeur, hauteur, 24, SDL_PIXELFORMAT_BGR24);
     if (!s) {
         std::fprintf(stderr, "peintre: %s: %s\n", chemin.c_str(), SDL_GetError());
         return false;
@@ -312,9 +312,11 @@ int main(int argc, char* argv[]) {
         const char* nom;
         grille image;
     } images[] = {
-        {"lumor.bmp", lumor},     {"bombe.bmp", bombe},   {"blocatari.bmp", blocatari},
-        {"blosinclair.bmp", blosinclair}, {"bloamiga.bmp", bloamiga}, {"bloric.bmp", bloric},
-        {"char.bmp", tank},       {"accueil.bmp", accueil()}, {"theend.bmp", theend()},
+        {"lumor.bmp", lumor},         {"bombe.bmp", bombe},
+        {"blocatari.bmp", blocatari}, {"blosinclair.bmp", blosinclair},
+        {"bloamiga.bmp", bloamiga},   {"bloric.bmp", bloric},
+        {"char.bmp", tank},           {"accueil.bmp", accueil()},
+        {"theend.bmp", theend()},
     };
     bool bon = true;
     for (const auto& i : images) bon = enregistre(i.image, dossier + "/" + i.nom) && bon;

@@ -23,10 +23,9 @@ struct prise {
 void ajoute(std::vector<unsigned char>& sortie, const char type[4],
             const std::vector<unsigned char>& donnees) {
     const uLong n = donnees.size();
-    const unsigned char longueur[4] = {static_cast<unsigned char>(n >> 24),
-                                       static_cast<unsigned char>(n >> 16),
-                                       static_cast<unsigned char>(n >> 8),
-                                       static_cast<unsigned char>(n)};
+    const unsigned char longueur[4] = {
+        static_cast<unsigned char>(n >> 24), static_cast<unsigned char>(n >> 16),
+        static_cast<unsigned char>(n >> 8), static_cast<unsigned char>(n)};
     sortie.insert(sortie.end(), longueur, longueur + 4);
     const size_t debut = sortie.size();
     sortie.insert(sortie.end(), type, type + 4);
@@ -46,7 +45,8 @@ bool ecritpng(jeu& j, const std::string& chemin) {
     for (int y = 0; y < h; ++y) {
         brut.push_back(0);  // no filter
         for (int x = 0; x < w; ++x) {
-            const Uint32 c = argb[static_cast<size_t>(y) * static_cast<size_t>(w) + static_cast<size_t>(x)];
+            const Uint32 c =
+                argb[static_cast<size_t>(y) * static_cast<size_t>(w) + static_cast<size_t>(x)];
             brut.push_back(static_cast<unsigned char>(c >> 16));
             brut.push_back(static_cast<unsigned char>(c >> 8));
             brut.push_back(static_cast<unsigned char>(c));
@@ -66,7 +66,11 @@ bool ecritpng(jeu& j, const std::string& chemin) {
                                          static_cast<unsigned char>(h >> 16),
                                          static_cast<unsigned char>(h >> 8),
                                          static_cast<unsigned char>(h),
-                                         8, 2, 0, 0, 0};
+                                         8,
+                                         2,
+                                         0,
+                                         0,
+                                         0};
     ajoute(png, "IHDR", entete);
     ajoute(png, "IDAT", serre);
     ajoute(png, "IEND", {});
@@ -97,31 +101,32 @@ int main(int argc, char* argv[]) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     prise p;
     p.dossier = argv[1];
-    const plateforme plate = {
-        [](Uint32 ms, void* c) {
-            prise& p = *static_cast<prise*>(c);
-            jeu& j = p.j;
-            const int image = j.tableau * 254 + static_cast<int>(j.deplace);
-            if (ms == dureeaccueil) photo(p, j, "accueil.png");
-            if (ms != dureeimage) return;
-            if (image == 300) {
-                SDL_Event e{};
-                e.type = SDL_MOUSEMOTION;
-                e.motion.x = 330;
-                SDL_PushEvent(&e);
-            }
-            // The first moment, late in the second level, with a bomb in the air.
-            const bool entombe = (j.b0 && j.bombes[0].y < sol(j.hauteur) - 60) ||
-                                 (j.b2 && j.bombes[2].y < sol(j.hauteur) - 60) ||
-                                 (j.b3 && j.bombes[3].y < sol(j.hauteur) - 60);
-            if (image >= 440 && entombe && p.faites == 1) {
-                photo(p, j, "jeu.png");
-                SDL_Event e{};
-                e.type = SDL_KEYDOWN;
-                SDL_PushEvent(&e);
-            }
-        },
-        &p, 2026};
+    const plateforme plate = {[](Uint32 ms, void* c) {
+                                  prise& p = *static_cast<prise*>(c);
+                                  jeu& j = p.j;
+                                  const int image = j.tableau * 254 + static_cast<int>(j.deplace);
+                                  if (ms == dureeaccueil) photo(p, j, "accueil.png");
+                                  if (ms != dureeimage) return;
+                                  if (image == 300) {
+                                      SDL_Event e{};
+                                      e.type = SDL_MOUSEMOTION;
+                                      e.motion.x = 330;
+                                      SDL_PushEvent(&e);
+                                  }
+                                  // The first moment, late in the second level, with a bomb in the
+                                  // air.
+                                  const bool entombe =
+                                      (j.b0 && j.bombes[0].y < sol(j.hauteur) - 60) ||
+                                      (j.b2 && j.bombes[2].y < sol(j.hauteur) - 60) ||
+                                      (j.b3 && j.bombes[3].y < sol(j.hauteur) - 60);
+                                  if (image >= 440 && entombe && p.faites == 1) {
+                                      photo(p, j, "jeu.png");
+                                      SDL_Event e{};
+                                      e.type = SDL_KEYDOWN;
+                                      SDL_PushEvent(&e);
+                                  }
+                              },
+                              &p, 2026};
     const int statut = lumor5(p.j, plate);
     if (statut != 0 || !p.bon || p.faites != 2) {
         std::fprintf(stderr, "photographe: the run did not give both pictures\n");
