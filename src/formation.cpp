@@ -1,6 +1,7 @@
 // The formation: four ships whose places are pure functions of the frame,
 // the level and the window size. Ship 0 is worked out in single precision,
-// ships 1 to 3 in double precision; the two give different pixels, so both stay.
+// ships 1 to 3 in double precision: at some sizes the other precision would
+// move a ship by a pixel, so each keeps its own.
 #include <cmath>
 
 #include "lumor5.h"
