@@ -53,6 +53,7 @@ nom=$(xdotool getwindowname "$wid")
 [ "$nom" = "$titre" ] || echec "title is '$nom'"
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 [ "$WIDTH" = 800 ] && [ "$HEIGHT" = 600 ] || echec "window is ${WIDTH}x${HEIGHT}"
+[ "$X" = 240 ] && [ "$Y" = 212 ] || echec "window at $X,$Y is not centred on the 1280x1024 screen"
 echo "window $wid: '$nom', ${WIDTH}x${HEIGHT} at $X,$Y"
 
 # Into play, after the welcome screen and the block row. The blocks' bottom
