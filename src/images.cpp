@@ -76,5 +76,7 @@ void creetextures(jeu& j) {
         j.textures[i].reset(SDL_CreateTextureFromSurface(j.renderer.get(), j.surfaces[i].get()));
         if (!j.textures[i])
             std::fprintf(stderr, "lumor5: cannot draw %s: %s\n", fichiers[i], SDL_GetError());
+        else  // square pixels on every renderer, whatever SDL_RENDER_SCALE_QUALITY says
+            SDL_SetTextureScaleMode(j.textures[i].get(), SDL_ScaleModeNearest);
     }
 }

@@ -88,6 +88,19 @@ TEST(Partie, AccueilPuisBlocs) {
     EXPECT_EQ(s.lance(), 0);
 }
 
+// Smoothing asked for from outside does not blur the pixel art.
+TEST(Partie, PixelsNetsMalgreLeLissage) {
+    setenv("SDL_RENDER_SCALE_QUALITY", "linear", 1);
+    scenario s;
+    s.script = [](scenario& s, Uint32 ms) {
+        if (ms != dureeblocs) return;
+        for (int k = 0; k < 4; ++k) commesource(s.j, image(imageatari + k), s.j.blocs[k]);
+        pousse(touche());
+    };
+    EXPECT_EQ(s.lance(), 0);
+    unsetenv("SDL_RENDER_SCALE_QUALITY");
+}
+
 TEST(Partie, OrdreDeLImage) {
     scenario s;
     SDL_Rect avant[4] = {};
