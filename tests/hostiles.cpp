@@ -77,6 +77,18 @@ protected:
         EXPECT_EQ(std::count(erreurs.begin(), erreurs.end(), '\n'), 1) << erreurs;
     }
 
+    // Rewrites the Atari block at another depth; it must still draw as before.
+    void autreprofondeur(SDL_Surface* (*conversion)(SDL_Surface*), int bits) {
+        SDL_Surface* s = SDL_LoadBMP("data/blocatari.bmp");
+        ASSERT_NE(s, nullptr);
+        SDL_Surface* p = conversion(s);
+        ASSERT_EQ(SDL_SaveBMP(p, "data/blocatari.bmp"), 0);
+        SDL_FreeSurface(p);
+        SDL_FreeSurface(s);
+        ASSERT_EQ(lis("data/blocatari.bmp")[28], bits);
+        blocnormal();
+    }
+
     // The Atari block drawn with the colours of the original picture.
     void blocnormal() {
         SDL_Surface* modele = SDL_LoadBMP((std::string(avant) + "/data/blocatari.bmp").c_str());
@@ -163,9 +175,8 @@ TEST_F(Hostile, UnSeulPixel) {
     EXPECT_TRUE(plein) << "a 1 x 1 picture fills its whole block";
 }
 
-TEST_F(Hostile, HuitBitsAPalette) {
-    SDL_Surface* s = SDL_LoadBMP("data/blocatari.bmp");
-    ASSERT_NE(s, nullptr);
+// The same picture as an 8-bit palettised surface.
+SDL_Surface* enpalette(SDL_Surface* s) {
     SDL_Surface* p = SDL_CreateRGBSurfaceWithFormat(0, s->w, s->h, 8, SDL_PIXELFORMAT_INDEX8);
     int n = 0;
     for (int y = 0; y < s->h; ++y)
@@ -180,22 +191,17 @@ TEST_F(Hostile, HuitBitsAPalette) {
             if (k == n) SDL_SetPaletteColors(p->format->palette, &couleur, n++, 1);
             static_cast<Uint8*>(p->pixels)[y * p->pitch + x] = static_cast<Uint8>(k);
         }
-    ASSERT_EQ(SDL_SaveBMP(p, "data/blocatari.bmp"), 0);
-    SDL_FreeSurface(p);
-    SDL_FreeSurface(s);
-    ASSERT_EQ(lis("data/blocatari.bmp")[28], 8);
-    blocnormal();
+    return p;
+}
+
+TEST_F(Hostile, HuitBitsAPalette) {
+    autreprofondeur(enpalette, 8);
 }
 
 TEST_F(Hostile, TrenteDeuxBits) {
-    SDL_Surface* s = SDL_LoadBMP("data/blocatari.bmp");
-    ASSERT_NE(s, nullptr);
-    SDL_Surface* p = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0);
-    ASSERT_EQ(SDL_SaveBMP(p, "data/blocatari.bmp"), 0);
-    SDL_FreeSurface(p);
-    SDL_FreeSurface(s);
-    ASSERT_EQ(lis("data/blocatari.bmp")[28], 32);
-    blocnormal();
+    autreprofondeur(
+        [](SDL_Surface* s) { return SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0); },
+        32);
 }
 
 TEST_F(Hostile, DossierAuLieuDUnFichier) {
