@@ -12,6 +12,7 @@
 
 #include "comptage.h"
 #include "lumor5.h"
+#include "toile.h"
 
 namespace {
 

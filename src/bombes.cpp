@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "lumor5.h"
+#include "toile.h"
 
 namespace {
 constexpr int32_t jeu::*drapeaux[4] = {&jeu::b0, &jeu::b1, &jeu::b2, &jeu::b3};

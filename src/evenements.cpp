@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "lumor5.h"
+#include "toile.h"
 
 // The event record outlives the frame and an empty queue leaves it as it was,
 // so a resting pointer keeps its tank drawn frame after frame.
@@ -31,7 +32,7 @@ void etapetaille(jeu& j) {
     if (!creetoile(j, j.largeur, j.hauteur))
         std::fprintf(stderr, "lumor5: cannot resize the picture to %dx%d: %s\n", j.largeur,
                      j.hauteur, SDL_GetError());
-    SDL_SetRenderDrawColor(j.renderer.get(), 0, 0, 0, 255);
+    noir(j);
     SDL_RenderClear(j.renderer.get());
     disposeblocs(j);
     dessineblocs(j);

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "lumor5.h"
+#include "toile.h"
 
 void etapeformation(jeu& j) {
     constexpr double phases[4] = {0.0, 1.5, 3.14, 4.71};

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "lumor5.h"
+#include "toile.h"
 
 // A run whose waits are recorded instead of slept, each one handing control
 // to the script, which may queue events, resize the window or read pixels.
