@@ -24,6 +24,7 @@ bool etapeevenement(jeu& j) {
 }
 
 void etapetaille(jeu& j) {
+    ramene(j);
     SDL_GetWindowSize(j.window.get(), &j.largeurnew, &j.hauteurnew);
     if (j.largeurnew == j.largeur && j.hauteurnew == j.hauteur) return;
     j.largeur = j.largeurnew;

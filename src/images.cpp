@@ -1,12 +1,19 @@
 // The nine pictures: read once at start-up, kept until teardown.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "lumor5.h"
 
 namespace {
 
-constexpr Sint64 cotemax = 16384;  // the largest texture most GPUs take
+constexpr Sint64 cotemax = 16384;              // the largest texture most GPUs take
+constexpr Sint64 pixelsmax = 4096LL * 4096LL;  // room for a player's own art
 
 Uint32 lit32(const Uint8* p) {
     return static_cast<Uint32>(p[0] | p[1] << 8 | p[2] << 16) | static_cast<Uint32>(p[3]) << 24;
@@ -16,15 +23,38 @@ Uint32 lit16(const Uint8* p) {
     return static_cast<Uint32>(p[0] | p[1] << 8);
 }
 
+// Only a regular file: opening a FIFO would wait for a writer forever. The
+// reason for a refusal is the OS's own.
+SDL_RWops* ouvre(const char* chemin) {
+#ifdef _WIN32
+    return SDL_RWFromFile(chemin, "rb");
+#else
+    const int fd = open(chemin, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat etat;
+    if (fd < 0 || fstat(fd, &etat) != 0) {
+        SDL_SetError("%s", std::strerror(errno));
+    } else if (!S_ISREG(etat.st_mode)) {
+        SDL_SetError("not a regular file");
+    } else if (FILE* f = fdopen(fd, "rb")) {
+        if (SDL_RWops* flux = SDL_RWFromFP(f, SDL_TRUE)) return flux;
+        std::fclose(f);
+        return nullptr;
+    }
+    if (fd >= 0) close(fd);
+    return nullptr;
+#endif
+}
+
 // SDL believes a bitmap's header: a file of a few bytes that claims 30000 x
 // 30000 pixels costs gigabytes and seconds before it fails or shows garbage.
-// Refuses what the file cannot hold; leaves every other fault to SDL's loader.
+// Refuses what no picture of the game needs and what the file cannot hold;
+// leaves every other fault to SDL's loader. Bytes past the end read as 0, as SDL reads them.
 bool credible(SDL_RWops* flux) {
-    Uint8 e[34];
+    Uint8 e[34] = {};
     const Sint64 taille = SDL_RWsize(flux);
-    const bool lu = SDL_RWread(flux, e, sizeof e, 1) == 1;
+    const size_t lus = SDL_RWread(flux, e, 1, sizeof e);
     SDL_RWseek(flux, 0, RW_SEEK_SET);
-    if (!lu || e[0] != 'B' || e[1] != 'M') return true;
+    if (lus < 2 || e[0] != 'B' || e[1] != 'M') return true;
     const Uint32 debut = lit32(e + 10), info = lit32(e + 14);
     Sint64 largeur, hauteur;
     Uint32 bits, compression = 0;
@@ -38,9 +68,13 @@ bool credible(SDL_RWops* flux) {
         bits = lit16(e + 28);
         compression = lit32(e + 30);
     }
-    if (largeur > cotemax || hauteur > cotemax) {
-        SDL_SetError("%lld x %lld pixels is larger than any picture can be drawn",
+    if (largeur > cotemax || hauteur > cotemax || largeur * hauteur > pixelsmax) {
+        SDL_SetError("%lld x %lld pixels is more than a picture of the game may have",
                      static_cast<long long>(largeur), static_cast<long long>(hauteur));
+        return false;
+    }
+    if (compression > 3) {  // SDL knows none past bit fields, but allocates before it says so
+        SDL_SetError("unknown compression %u", static_cast<unsigned>(compression));
         return false;
     }
     const bool brut = compression == 0 || compression == 3;  // not run-length coded
@@ -59,7 +93,7 @@ bool credible(SDL_RWops* flux) {
 // A picture that cannot be had is reported and then simply not drawn.
 void chargeimages(jeu& j) {
     for (int i = 0; i < nombreimages; ++i) {
-        SDL_RWops* flux = SDL_RWFromFile(fichiers[i], "rb");
+        SDL_RWops* flux = ouvre(fichiers[i]);
         if (flux && !credible(flux)) {
             SDL_RWclose(flux);
             flux = nullptr;

@@ -1,8 +1,10 @@
 // The run: start-up, welcome screen, block row, six levels, end screen, teardown.
 #include "lumor5.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <initializer_list>
 
 #include "toile.h"
@@ -14,12 +16,34 @@ bool echec(const char* quoi) {
     return false;
 }
 
+// SDL falls back to drivers that show nothing when no display answers; a game
+// nobody can see must not pass for one that played.
+bool invisible() {
+    const char* demande = SDL_getenv("SDL_VIDEODRIVER");
+    const char* pilote = SDL_GetCurrentVideoDriver();
+    if ((demande && *demande) || !pilote) return false;
+    return std::strcmp(pilote, "offscreen") == 0 || std::strcmp(pilote, "dummy") == 0;
+}
+
+// The window may grow no larger than the picture the renderer can hold.
+void bornefenetre(jeu& j) {
+    SDL_RendererInfo info{};
+    SDL_GetRendererInfo(j.renderer.get(), &info);
+    const int w = info.max_texture_width > 0 ? info.max_texture_width : 16384;
+    const int h = info.max_texture_height > 0 ? info.max_texture_height : 16384;
+    SDL_SetWindowMaximumSize(j.window.get(), std::min(w, 16384), std::min(h, 16384));
+}
+
 }  // namespace
 
 bool demarre(jeu& j) {
     // Ctrl+C and SIGTERM must end the process: the game itself ignores quit requests.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return echec("cannot start SDL's video");
+    if (invisible()) {
+        SDL_SetError("SDL found none and fell back to its %s driver", SDL_GetCurrentVideoDriver());
+        return echec("no display to open a window on");
+    }
     j.window.reset(SDL_CreateWindow(titre, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                     j.largeur, j.hauteur, SDL_WINDOW_RESIZABLE));
     if (!j.window) return echec("cannot create the window");
@@ -27,7 +51,10 @@ bool demarre(jeu& j) {
     // draws the same picture.
     for (Uint32 sorte : {SDL_RENDERER_ACCELERATED, SDL_RENDERER_SOFTWARE}) {
         j.renderer.reset(SDL_CreateRenderer(j.window.get(), -1, sorte));
-        if (j.renderer && creetoile(j, j.largeur, j.hauteur)) return true;
+        if (j.renderer && creetoile(j, j.largeur, j.hauteur)) {
+            bornefenetre(j);
+            return true;
+        }
     }
     return echec(j.renderer ? "cannot create the picture texture" : "cannot create a renderer");
 }

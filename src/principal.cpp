@@ -1,9 +1,41 @@
-// The real game: real waits, seeded with the calendar time. Command line ignored.
+// The real game: real waits, seeded with the calendar time. The command line
+// is ignored but for --help and --version.
+#include <cstdio>
+#include <cstring>
 #include <ctime>
 
 #include "lumor5.h"
 
-int main(int, char*[]) {
+#ifndef _WIN32
+#include <fcntl.h>
+
+// A descriptor 0 to 2 left closed would be taken by the next file the game
+// opens, the display's connection among them, and warnings written there.
+static void bouchedescripteurs() {
+    for (int fd = 0; fd <= 2; ++fd)
+        if (fcntl(fd, F_GETFD) == -1 && open("/dev/null", O_RDWR) == -1) return;
+}
+#else
+static void bouchedescripteurs() {}
+#endif
+
+static const char* const aide =
+    "Usage: lumor5\n"
+    "A formation of four ships bombs a row of four blocks over six levels, while you\n"
+    "slide a tank along the bottom of the window.\n\n"
+    "  move the mouse   the tank follows the pointer\n"
+    "  any key          ends the game through its end screen\n\n"
+    "The pictures are read from data/ under the working directory.\n"
+    "SDL_VIDEODRIVER picks SDL's video driver (x11, wayland, ...),\n"
+    "SDL_RENDER_DRIVER its renderer (opengl, opengles2, software).\n";
+
+int main(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) return std::fputs(aide, stdout) < 0;
+        if (std::strcmp(argv[i], "--version") == 0)
+            return std::printf("lumor5 %s\n", LUMOR_VERSION) < 0;
+    }
+    bouchedescripteurs();
     jeu j;
     const plateforme p = {[](Uint32 ms, void*) { SDL_Delay(ms); }, nullptr,
                           static_cast<unsigned>(std::time(nullptr))};

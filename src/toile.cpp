@@ -2,6 +2,8 @@
 // picture; only presente() shows it.
 #include "toile.h"
 
+#include <algorithm>
+
 void noir(jeu& j) {
     SDL_SetRenderDrawColor(j.renderer.get(), 0, 0, 0, 255);
 }
@@ -18,6 +20,16 @@ bool creetoile(jeu& j, int largeur, int hauteur) {
     return true;
 }
 
+// Without a window manager nothing holds the window to its maximum size, and
+// past it no picture can be made (nor, on some drivers, shown): it is brought back.
+void ramene(jeu& j) {
+    int w = 0, h = 0, wmax = 0, hmax = 0;
+    SDL_GetWindowSize(j.window.get(), &w, &h);
+    SDL_GetWindowMaximumSize(j.window.get(), &wmax, &hmax);
+    if (wmax > 0 && (w > wmax || h > hmax))
+        SDL_SetWindowSize(j.window.get(), std::min(w, wmax), std::min(h, hmax));
+}
+
 void copie(jeu& j, image i, const SDL_Rect& ou) {
     if (j.textures[i]) SDL_RenderCopy(j.renderer.get(), j.textures[i].get(), nullptr, &ou);
 }
@@ -30,6 +42,8 @@ void dessineblocs(jeu& j) {
 }
 
 void presente(jeu& j) {
+    SDL_PumpEvents();  // the window's size as it is now, after a wait that looked at nothing
+    ramene(j);
     SDL_Renderer* r = j.renderer.get();
     SDL_SetRenderTarget(r, nullptr);
     SDL_RenderCopy(r, j.toile.get(), nullptr, nullptr);
