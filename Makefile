@@ -1,45 +1,51 @@
 # Thin driver over CMake: each target installs what is missing, builds, then acts.
-BUILD := build
+# The game and the tests build in folders of their own, so alternating between
+# `make run` and `make test` reconfigures nothing.
+JEU := build
+ESSAIS := build-test
 ASAN := build-asan
-BENCH := build-bench
+BANC := build-bench
 JOBS := 2
+# Builds say nothing but warnings and errors.
+CONFIGURE = cmake -S . -DCMAKE_RULE_MESSAGES=OFF --log-level=WARNING >/dev/null -B
+BUILD = cmake --build $(1) -j $(JOBS) $(if $(2),--target $(2)) -- --no-print-directory -s
 
 .PHONY: run test bench build clean images screenshots
 
-run:
-	@tools/dependances.sh run
-	@$(MAKE) --no-print-directory build
-	./$(BUILD)/lumor5
+run: build
+	./$(JEU)/lumor5
 
 build:
-	cmake -S . -B $(BUILD) -DLUMOR_TESTS=OFF >/dev/null
-	cmake --build $(BUILD) -j $(JOBS)
+	@tools/dependances.sh run
+	@$(CONFIGURE) $(JEU) -DLUMOR_TESTS=OFF
+	@$(call BUILD,$(JEU))
 
+# The headless suite also runs built with the address and undefined-behaviour
+# sanitizers, as one more test of the same ctest run, so one summary ends it.
 test:
 	@tools/dependances.sh test
-	cmake -S . -B $(BUILD) -DLUMOR_TESTS=ON >/dev/null
-	cmake --build $(BUILD) -j $(JOBS)
-	cd $(BUILD) && ctest --output-on-failure
-	cmake -S . -B $(ASAN) -DLUMOR_SANITIZE=ON -DLUMOR_TESTS=ON >/dev/null
-	cmake --build $(ASAN) -j $(JOBS) --target essais
-	cd $(ASAN) && ctest --output-on-failure -L headless
+	@$(CONFIGURE) $(ASAN) -DLUMOR_SANITIZE=ON -DLUMOR_TESTS=ON
+	@$(call BUILD,$(ASAN),essais)
+	@$(CONFIGURE) $(ESSAIS) -DLUMOR_TESTS=ON -DLUMOR_ESSAIS_ASAN=$(CURDIR)/$(ASAN)/tests/essais
+	@$(call BUILD,$(ESSAIS))
+	@cd $(ESSAIS) && ctest --output-on-failure -j $(JOBS)
 
 bench:
 	@tools/dependances.sh bench
-	cmake -S . -B $(BENCH) -DLUMOR_BENCH=ON -DLUMOR_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
-	cmake --build $(BENCH) -j $(JOBS) --target banc lumor5
-	bench/chrono.sh $(BENCH)/lumor5
-	./$(BENCH)/bench/banc
+	@$(CONFIGURE) $(BANC) -DLUMOR_BENCH=ON -DLUMOR_TESTS=OFF -DCMAKE_BUILD_TYPE=Release
+	@$(call BUILD,$(BANC),banc lumor5)
+	bench/chrono.sh $(BANC)/lumor5
+	./$(BANC)/bench/banc
 
 images:
-	cmake -S . -B $(BUILD) >/dev/null
-	cmake --build $(BUILD) -j $(JOBS) --target peintre
-	./$(BUILD)/tools/peintre data
+	@$(CONFIGURE) $(JEU) -DLUMOR_TESTS=OFF
+	@$(call BUILD,$(JEU),peintre)
+	./$(JEU)/tools/peintre data
 
 screenshots:
-	cmake -S . -B $(BUILD) >/dev/null
-	cmake --build $(BUILD) -j $(JOBS) --target photographe
-	./$(BUILD)/tools/photographe docs
+	@$(CONFIGURE) $(ESSAIS) -DLUMOR_TESTS=ON
+	@$(call BUILD,$(ESSAIS),photographe)
+	./$(ESSAIS)/tools/photographe docs
 
 clean:
-	rm -rf $(BUILD) $(ASAN) $(BENCH)
+	rm -rf $(JEU) $(ESSAIS) $(ASAN) $(BANC)

@@ -1,6 +1,13 @@
 #include "outils.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+// No display: SDL's dummy driver, picked explicitly before any test starts.
+static const int sansaffichage = setenv("SDL_VIDEODRIVER", "dummy", 1);
 
 int scenario::lance() {
     const plateforme p = {[](Uint32 ms, void* c) {
@@ -12,57 +19,74 @@ int scenario::lance() {
     return lumor5(j, p);
 }
 
-Uint32 pixel(jeu& j, int x, int y) {
-    const SDL_Rect r = {x, y, 1, 1};
-    Uint32 p = 0;
-    SDL_RenderReadPixels(j.renderer.get(), &r, SDL_PIXELFORMAT_ARGB8888, &p, 4);
-    return p & 0xFFFFFF;
+std::vector<Uint32> sequence(int images, bool fini) {
+    std::vector<Uint32> w = {dureeaccueil, dureeblocs};
+    w.insert(w.end(), images, dureeimage);
+    if (fini) w.push_back(dureefinie);
+    w.push_back(dureefin);
+    return w;
 }
 
-std::vector<Uint32> toutelatoile(jeu& j) {
-    std::vector<Uint32> p(static_cast<size_t>(j.largeur) * static_cast<size_t>(j.hauteur));
-    SDL_RenderReadPixels(j.renderer.get(), nullptr, SDL_PIXELFORMAT_ARGB8888, p.data(),
-                         j.largeur * 4);
+void pousse(Uint32 type, int x) {
+    SDL_Event e{};
+    e.type = type;
+    e.motion.x = x;
+    SDL_PushEvent(&e);
+}
+
+static std::vector<Uint32> lis(jeu& j, const SDL_Rect& r) {
+    std::vector<Uint32> p(static_cast<size_t>(r.w) * static_cast<size_t>(r.h));
+    SDL_RenderReadPixels(j.renderer.get(), &r, SDL_PIXELFORMAT_RGB888, p.data(), r.w * 4);
     for (Uint32& c : p) c &= 0xFFFFFF;
     return p;
 }
 
-Uint32 source(const jeu& j, image i, int u, int v) {
-    const SDL_Surface* s = j.surfaces[i].get();
-    const Uint8* p =
-        static_cast<const Uint8*>(s->pixels) + v * s->pitch + u * s->format->BytesPerPixel;
-    Uint32 brut = 0;
-    for (int k = 0; k < s->format->BytesPerPixel; ++k) brut |= static_cast<Uint32>(p[k]) << (8 * k);
-    Uint8 r, g, b;
-    SDL_GetRGB(brut, s->format, &r, &g, &b);
-    return (static_cast<Uint32>(r) << 16) | (static_cast<Uint32>(g) << 8) | b;
+Uint32 pixel(jeu& j, int x, int y) {
+    return lis(j, {x, y, 1, 1})[0];
 }
 
-bool noir(jeu& j, const SDL_Rect& r) {
+bool toutnoir(jeu& j, const SDL_Rect& r) {
     const SDL_Rect toile = {0, 0, j.largeur, j.hauteur};
     SDL_Rect vu;
     if (!SDL_IntersectRect(&r, &toile, &vu)) return true;
-    std::vector<Uint32> p(static_cast<size_t>(vu.w) * static_cast<size_t>(vu.h));
-    SDL_RenderReadPixels(j.renderer.get(), &vu, SDL_PIXELFORMAT_ARGB8888, p.data(), vu.w * 4);
-    return std::all_of(p.begin(), p.end(), [](Uint32 c) { return (c & 0xFFFFFF) == 0; });
+    const std::vector<Uint32> p = lis(j, vu);
+    return std::all_of(p.begin(), p.end(), [](Uint32 c) { return c == 0; });
 }
 
-SDL_Event souris(int x, int y) {
-    SDL_Event e{};
-    e.type = SDL_MOUSEMOTION;
-    e.motion.x = x;
-    e.motion.y = y;
-    return e;
+Uint32 source(const SDL_Surface* s, int u, int v) {
+    Uint32 c = 0;
+    SDL_ConvertPixels(
+        1, 1, s->format->format,
+        static_cast<const Uint8*>(s->pixels) + v * s->pitch + u * s->format->BytesPerPixel,
+        s->pitch, SDL_PIXELFORMAT_RGB888, &c, 4);
+    return c & 0xFFFFFF;
 }
 
-SDL_Event touche() {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.keysym.sym = SDLK_SPACE;
-    e.key.keysym.scancode = SDL_SCANCODE_SPACE;
-    return e;
+int ecarts(jeu& j, image i, const SDL_Rect& ou, const SDL_Surface* s) {
+    if (!s) s = j.surfaces[i].get();
+    if (!s) return -1;
+    const std::vector<Uint32> vu = lis(j, {0, 0, j.largeur, j.hauteur});
+    int faux = 0;
+    for (int v = 0; v < s->h; ++v)
+        for (int u = 0; u < s->w; ++u) {
+            const SDL_Point p = {ou.x + (2 * u + 1) * ou.w / (2 * s->w),
+                                 ou.y + (2 * v + 1) * ou.h / (2 * s->h)};
+            bool cache = p.x < 0 || p.y < 0 || p.x >= j.largeur || p.y >= j.hauteur;
+            for (int k = 0; k < 4; ++k)
+                cache = cache || (i != imagebombe && SDL_PointInRect(&p, &j.bombes[k])) ||
+                        (i != imagelumor && SDL_PointInRect(&p, &j.vaisseaux[k]));
+            faux += !cache && vu[static_cast<size_t>(p.y * j.largeur + p.x)] != source(s, u, v);
+        }
+    return faux;
 }
 
-void pousse(SDL_Event e) {
-    SDL_PushEvent(&e);
+ailleurs::ailleurs() : avant(fs::current_path()) {
+    std::string modele = (fs::temp_directory_path() / "lumor5-XXXXXX").string();
+    dossier = mkdtemp(modele.data());
+    fs::current_path(dossier);
+}
+
+ailleurs::~ailleurs() {
+    fs::current_path(avant);
+    fs::remove_all(dossier);
 }

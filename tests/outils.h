@@ -1,7 +1,8 @@
-// Helpers for driving the game headlessly: a scripted run, and the picture's pixels.
+// Driving the game headlessly: a scripted run, the picture's pixels, a folder of one's own.
 #pragma once
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "lumor5.h"
@@ -16,20 +17,22 @@ struct scenario {
     std::function<void(scenario&, Uint32 ms)> script;
 
     int lance();
-    // The frame being played, counted over the whole run from 0.
-    int image() const { return j.tableau * 254 + static_cast<int>(j.deplace); }
+    int image() const { return j.tableau * 254 + static_cast<int>(j.deplace); }  // 0 to 1523
     bool enjeu(Uint32 ms) const { return ms == dureeimage; }
-    bool finjeu(Uint32 ms) const { return ms == dureefinie && j.tableau == nombretableaux; }
 };
 
-// The retained picture's colour at (x, y), as 0xRRGGBB.
-Uint32 pixel(jeu& j, int x, int y);
-std::vector<Uint32> toutelatoile(jeu& j);
-// The colour of a picture's own pixel (u, v), as 0xRRGGBB.
-Uint32 source(const jeu& j, image i, int u, int v);
-// True when every pixel of the rectangle, clipped to the picture, is black.
-bool noir(jeu& j, const SDL_Rect& r);
+std::vector<Uint32> sequence(int images, bool fini);  // the waits of a run
+void pousse(Uint32 type, int x = 0);                  // queues an event; x for a motion
 
-SDL_Event souris(int x, int y);
-SDL_Event touche();
-void pousse(SDL_Event e);
+Uint32 pixel(jeu& j, int x, int y);        // 0xRRGGBB of the retained picture
+bool toutnoir(jeu& j, const SDL_Rect& r);  // clipped to the picture
+Uint32 source(const SDL_Surface* s, int u, int v);
+// Pixels where picture i (or s) drawn at `ou` differs from it, sampled at the
+// middle of each source pixel's place, clipped, skipping other sprites over it.
+int ecarts(jeu& j, image i, const SDL_Rect& ou, const SDL_Surface* s = nullptr);
+
+struct ailleurs {  // a fresh temporary folder, the working directory while it lives
+    std::string avant, dossier;
+    ailleurs();
+    ~ailleurs();
+};

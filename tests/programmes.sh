@@ -1,100 +1,134 @@
 #!/bin/bash
-# The real game in a real X window (Xvfb): its title and size, the block row
-# on screen, the tank under the pointer, a key ending the run through the
-# one-second end screen with status 0; Ctrl+C ending it at once; and a video
-# driver that cannot start giving status 1 and one line saying why.
-# Usage: tests/fenetre.sh GAME_BINARY SCREENSHOT_FOLDER   (run from the repository root)
+# The programs themselves. Guards: data/ drifting from what the art generator
+# paints; the screenshot command breaking; a run with no display or no video
+# driver passing for success; and, for the real game in a real X window
+# (Xvfb): its title, size and place, the block row and the tank on screen, a
+# key ending it through the one-second end screen with status 0, a closed
+# stderr hanging it, a giant window crashing the renderer, Ctrl+C ignored;
+# --help and --version.
+# Usage: tests/programmes.sh GAME PEINTRE PHOTOGRAPHE [geante]   (from the repository root)
+# With `geante`, only the giant window, which costs some 15 s of drawing.
 set -u
 jeu=$(realpath "$1")
-photos=$2
-mkdir -p "$photos"
-titre="essai  SDL2 LUMOR -  fenêtre redimensionnable - pressez une touche pour sortir - utiliser la Souris pour deplacer le Char"
-
-echec() { echo "FAIL: $*"; exit 1; }
-
 tmp=$(mktemp -d)
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$tmp/display" 2>/dev/null &
-xvfb=$!
-trap 'kill $xvfb $jpid 2>/dev/null; rm -rf "$tmp"' EXIT
-jpid=
-for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done
-[ -s "$tmp/display" ] || echec "Xvfb did not start"
-export DISPLAY=:$(cat "$tmp/display")
-unset SDL_VIDEODRIVER
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$tmp"' EXIT
+titre="essai  SDL2 LUMOR -  fenêtre redimensionnable - pressez une touche pour sortir - utiliser la Souris pour deplacer le Char"
+echec() { echo "FAIL: $*"; exit 1; }
+ok() { echo "ok: $* ($SECONDS s)"; }
 
-# Colours on screen at the points "x,y x,y ...", as "r,g,b r,g,b ...".
-couleurs() {
-    import -window root "$tmp/ecran.bmp" 2>/dev/null || return
-    local f="" p
-    for p in "$@"; do
-        f="$f%[fx:int(255*p{$p}.r)],%[fx:int(255*p{$p}.g)],%[fx:int(255*p{$p}.b)] "
-    done
-    /usr/bin/convert "$tmp/ecran.bmp" -format "${f% }" info:
+fichiers() {
+    mkdir "$tmp/peint" && "$1" "$tmp/peint" >/dev/null && diff -r "$tmp/peint" data ||
+        echec "data/ is not what the generator paints"
+    "$2" "$tmp" >/dev/null && [ -s "$tmp/accueil.png" ] && [ -s "$tmp/jeu.png" ] || echec "no screenshots"
+    ok "data/ matches the generator; screenshots taken"
 }
 
-# Waits up to 8 s for the screen to show the colours at the points.
+# Exit status and last stderr line of the game run with these variables.
+seul() {
+    env -u SDL_VIDEODRIVER "$@" "$jeu" 2>"$tmp/dit"
+    echo "$? $(tail -n 1 "$tmp/dit")"
+}
+sansfenetre() {
+    local vu
+    [[ $("$jeu" --version) == "lumor5 "[0-9]* ]] && "$jeu" --help | grep -q "any key" || echec "--help, --version"
+    vu=$(seul -u DISPLAY -u WAYLAND_DISPLAY)
+    [[ $vu == "1 lumor5: no display to open a window on: "* ]] || echec "with no display: $vu"
+    ok "no display: $vu"
+    vu=$(seul SDL_VIDEODRIVER=introuvable)
+    [[ $vu == "1 lumor5: cannot start SDL's video: "*introuvable* ]] && [ "$(wc -l <"$tmp/dit")" = 1 ] ||
+        echec "with no such video driver: $vu"
+    ok "no such video driver: $vu"
+}
+
+xvfb() {
+    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$tmp/display" 2>/dev/null &
+    for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+    [ -s "$tmp/display" ] || echec "Xvfb did not start"
+    export DISPLAY=:$(cat "$tmp/display")
+    unset SDL_VIDEODRIVER
+}
+
+# Starts the game (SIGINT as a terminal would give it) and waits for its window.
+lance() {
+    env --default-signal=INT "$jeu" "$@" &
+    jpid=$!
+    wid=$(timeout 10 xdotool search --sync --name "LUMOR" | head -n 1)
+    [ -n "$wid" ] || echec "no window appeared"
+    eval "$(xdotool getwindowgeometry --shell "$wid")"
+}
+
+# Waits up to 8 s until the screen shows the colours "r,g,b ..." at the points "x,y ...".
 attends() {
-    local attendu=$1 vu=""
+    local attendu=$1 vu="" f="" p
     shift
+    for p in "$@"; do f="$f%[fx:int(255*p{$p}.r)],%[fx:int(255*p{$p}.g)],%[fx:int(255*p{$p}.b)] "; done
     for _ in $(seq 40); do
-        vu=$(couleurs "$@")
+        vu=$(import -window root bmp:- 2>/dev/null | convert - -format "${f% }" info: 2>/dev/null)
         [ "$vu" = "$attendu" ] && return 0
         sleep 0.2
     done
-    echo "saw: $vu"
-    return 1
+    echec "saw $vu where $attendu was due"
+}
+blocs() {  # the blocks' bottom rows, never notched
+    attends "128,72,32 176,176,176 56,88,224 104,104,104" \
+        $((X + 160)),$((Y + 497)) $((X + 320)),$((Y + 497)) $((X + 480)),$((Y + 497)) $((X + 640)),$((Y + 497))
 }
 
-"$jeu" 2>"$tmp/stderr" &
-jpid=$!
-wid=$(timeout 10 xdotool search --sync --name "LUMOR" | head -n 1)
-[ -n "$wid" ] || echec "no window appeared"
-nom=$(xdotool getwindowname "$wid")
-[ "$nom" = "$titre" ] || echec "title is '$nom'"
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-[ "$WIDTH" = 800 ] && [ "$HEIGHT" = 600 ] || echec "window is ${WIDTH}x${HEIGHT}"
-[ "$X" = 240 ] && [ "$Y" = 212 ] || echec "window at $X,$Y is not centred on the 1280x1024 screen"
-echo "window $wid: '$nom', ${WIDTH}x${HEIGHT} at $X,$Y"
+fenetre() {
+    # From another folder, one picture missing and stderr closed: the
+    # warning must not land in the display's connection.
+    mkdir "$tmp/ailleurs" && cp -r data "$tmp/ailleurs" && rm "$tmp/ailleurs/data/bombe.bmp"
+    cd "$tmp/ailleurs" || exit 1
+    lance 2>&-
+    [ "$(xdotool getwindowname "$wid")" = "$titre" ] || echec "title is '$(xdotool getwindowname "$wid")'"
+    [ "$WIDTH,$HEIGHT,$X,$Y" = 800,600,240,212 ] || echec "window ${WIDTH}x${HEIGHT} at $X,$Y, not centred"
+    ok "window titled, 800x600, centred"
+    blocs
+    xdotool mousemove $((X + 300)) $((Y + 100))
+    attends "104,104,104" $((X + 342)),$((Y + 557))
+    ok "block row on screen; the tank follows the pointer"
+    local debut=$(date +%s%N) statut duree
+    xdotool key space
+    wait $jpid
+    statut=$?
+    duree=$((($(date +%s%N) - debut) / 1000000))
+    [ "$statut" = 0 ] && [ "$duree" -ge 1000 ] && [ "$duree" -lt 3000 ] ||
+        echec "after a key: status $statut after $duree ms"
+    ok "a key ends it after $duree ms, status 0, stderr closed"
+    lance
+    kill -INT $jpid
+    wait $jpid
+    statut=$?
+    [ "$statut" = 130 ] || echec "Ctrl+C left status $statut, not 130"
+    ok "Ctrl+C ends it, though the game ignores quit requests"
+}
 
-# Into play, after the welcome screen and the block row. The blocks' bottom
-# rows are never notched, so they show the pictures' own colours.
-points=()
-for k in 0 1 2 3; do points+=("$((X + 160 + 160 * k)),$((Y + 497))"); done
-attends "128,72,32 176,176,176 56,88,224 104,104,104" "${points[@]}" || echec "no block row on screen"
-import -window root "$photos/jeu.png"
-echo "block row on screen"
+# A window resized to 32767 x 32767, once before play and once during it, is
+# brought back to what the renderer can draw, and the game plays on; no warning.
+geante() {
+    local fois taille
+    lance 2>"$tmp/dit"
+    for fois in before during; do
+        xdotool windowsize "$wid" 32767 32767
+        for _ in $(seq 100); do
+            taille=$(xdotool getwindowgeometry "$wid" 2>/dev/null | sed -n 's/.*Geometry: //p')
+            [ "$taille" = 16384x16384 ] || ! kill -0 $jpid 2>/dev/null && break
+            sleep 0.1
+        done
+        [ "$taille" = 16384x16384 ] || echec "$fois play, the window is '$taille'"
+        xdotool windowsize "$wid" 800 600
+        blocs  # in play at 800 x 600 again
+    done
+    xdotool key space
+    wait $jpid
+    local statut=$?
+    [ "$statut" = 0 ] && [ ! -s "$tmp/dit" ] || echec "status $statut, said: $(cat "$tmp/dit")"
+    ok "a 32767x32767 window, before and during play, is brought back to 16384x16384"
+}
 
-xdotool mousemove $((X + 300)) $((Y + 100))
-attends "104,104,104" "$((X + 342)),$((Y + 557))" || echec "no tank under the pointer"
-import -window root "$photos/tank.png"
-echo "tank follows the pointer"
-
-debut=$(date +%s%N)
-xdotool key space
-wait $jpid
-statut=$?
-jpid=
-duree=$(( ($(date +%s%N) - debut) / 1000000 ))
-[ "$statut" = 0 ] || echec "exit status $statut: $(cat "$tmp/stderr")"
-[ "$duree" -ge 1000 ] && [ "$duree" -lt 3000 ] || echec "ended ${duree} ms after the key"
-[ -s "$tmp/stderr" ] && echec "the game wrote: $(cat "$tmp/stderr")"
-echo "key ended the game after ${duree} ms, status 0"
-
-# The game ignores quit requests, so the terminal's Ctrl+C must still work.
-env --default-signal=INT "$jeu" 2>/dev/null &
-jpid=$!
-timeout 10 xdotool search --sync --name "LUMOR" >/dev/null || echec "no window the second time"
-kill -INT $jpid
-wait $jpid
-statut=$?
-jpid=
-[ "$statut" = 130 ] || echec "Ctrl+C left status $statut, not 130"
-echo "Ctrl+C ends the game"
-
-SDL_VIDEODRIVER=introuvable "$jeu" 2>"$tmp/stderr"
-statut=$?
-[ "$statut" = 1 ] || echec "a missing video driver gave status $statut"
-grep -q "^lumor5: cannot start SDL's video: .*introuvable" "$tmp/stderr" && [ "$(wc -l <"$tmp/stderr")" = 1 ] ||
-    echec "a missing video driver said: $(cat "$tmp/stderr")"
-echo "a missing video driver: status 1, $(cat "$tmp/stderr")"
+if [ "${4:-}" = geante ]; then
+    xvfb && geante
+else
+    fichiers "$2" "$3" && sansfenetre && xvfb && fenetre
+fi
 echo "1 passed, 0 failed"
