@@ -48,23 +48,21 @@ Uint32 pixel(jeu& j, int x, int y) {
 bool toutnoir(jeu& j, const SDL_Rect& r) {
     const SDL_Rect toile = {0, 0, j.largeur, j.hauteur};
     SDL_Rect vu;
-    if (!SDL_IntersectRect(&r, &toile, &vu)) return true;
-    const std::vector<Uint32> p = lis(j, vu);
+    const std::vector<Uint32> p =
+        SDL_IntersectRect(&r, &toile, &vu) ? lis(j, vu) : std::vector<Uint32>();
     return std::all_of(p.begin(), p.end(), [](Uint32 c) { return c == 0; });
 }
 
 Uint32 source(const SDL_Surface* s, int u, int v) {
+    const Uint8* p = static_cast<const Uint8*>(s->pixels) + v * s->pitch;
     Uint32 c = 0;
-    SDL_ConvertPixels(
-        1, 1, s->format->format,
-        static_cast<const Uint8*>(s->pixels) + v * s->pitch + u * s->format->BytesPerPixel,
-        s->pitch, SDL_PIXELFORMAT_RGB888, &c, 4);
+    SDL_ConvertPixels(1, 1, s->format->format, p + u * s->format->BytesPerPixel, s->pitch,
+                      SDL_PIXELFORMAT_RGB888, &c, 4);
     return c & 0xFFFFFF;
 }
 
 int ecarts(jeu& j, image i, const SDL_Rect& ou, const SDL_Surface* s) {
-    if (!s) s = j.surfaces[i].get();
-    if (!s) return -1;
+    if (!(s = s ? s : j.surfaces[i].get())) return -1;
     const std::vector<Uint32> vu = lis(j, {0, 0, j.largeur, j.hauteur});
     int faux = 0;
     for (int v = 0; v < s->h; ++v)
@@ -82,8 +80,7 @@ int ecarts(jeu& j, image i, const SDL_Rect& ou, const SDL_Surface* s) {
 
 ailleurs::ailleurs() : avant(fs::current_path()) {
     std::string modele = (fs::temp_directory_path() / "lumor5-XXXXXX").string();
-    dossier = mkdtemp(modele.data());
-    fs::current_path(dossier);
+    fs::current_path(dossier = mkdtemp(modele.data()));
 }
 
 ailleurs::~ailleurs() {

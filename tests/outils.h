@@ -8,24 +8,21 @@
 #include "lumor5.h"
 #include "toile.h"
 
-// A run whose waits are recorded instead of slept, each one handing control
-// to the script, which may queue events, resize the window or read pixels.
+// A run whose waits are recorded instead of slept, each handing control to
+// the script, which may queue events, resize the window or read pixels.
 struct scenario {
     jeu j;
     unsigned graine = 20261206;
     std::vector<Uint32> attentes;
     std::function<void(scenario&, Uint32 ms)> script;
-
     int lance();
     int image() const { return j.tableau * 254 + static_cast<int>(j.deplace); }  // 0 to 1523
-    bool enjeu(Uint32 ms) const { return ms == dureeimage; }
 };
 
 std::vector<Uint32> sequence(int images, bool fini);  // the waits of a run
 void pousse(Uint32 type, int x = 0);                  // queues an event; x for a motion
-
-Uint32 pixel(jeu& j, int x, int y);        // 0xRRGGBB of the retained picture
-bool toutnoir(jeu& j, const SDL_Rect& r);  // clipped to the picture
+Uint32 pixel(jeu& j, int x, int y);                   // 0xRRGGBB of the retained picture
+bool toutnoir(jeu& j, const SDL_Rect& r);             // clipped to the picture
 Uint32 source(const SDL_Surface* s, int u, int v);
 // Pixels where picture i (or s) drawn at `ou` differs from it, sampled at the
 // middle of each source pixel's place, clipped, skipping other sprites over it.

@@ -1,0 +1,92 @@
+// The steps' own rules, one step at a time, at the numbers that pin them down.
+#include <gtest/gtest.h>
+
+#include "outils.h"
+
+namespace {
+
+jeu vol(int tableau, float deplace, int largeur = 800, int hauteur = 600) {
+    jeu j;
+    j.tableau = tableau;
+    j.deplace = deplace;
+    j.largeur = largeur;
+    j.hauteur = hauteur;
+    etapeformation(j);
+    return j;
+}
+
+// Guards the formation's arithmetic: the level table, each ship's precision,
+// the integer divisions before conversion, the ships' size.
+TEST(Regles, PlacesDesVaisseaux) {
+    const struct {
+        int tableau;
+        float t;
+        int w, h, vaisseau, x, y;
+    } places[] = {
+        {0, 0.0f, 800, 600, 3, 400, 150},   {2, 0.0f, 800, 600, 1, 400, 150},
+        {0, 40.0f, 800, 600, 0, 482, 210},  {0, 40.0f, 800, 600, 1, 277, 193},
+        {1, 40.0f, 800, 600, 2, 316, 210},  {0, 100.0f, 800, 600, 0, 156, 235},
+        {2, 60.0f, 800, 600, 0, 415, 142},  {3, 60.0f, 800, 600, 2, 384, 142},
+        {4, 40.0f, 800, 600, 0, 482, 210},  {5, 40.0f, 800, 600, 2, 316, 210},
+        {0, 0.0f, 1000, 700, 3, 500, 175},  {0, 105.0f, 1038, 779, 0, 169, 287},
+        {0, 44.0f, 1052, 790, 0, 625, 289}, {1, 130.0f, 799, 599, 1, 410, 298},
+    };  // the last three move by a pixel in the other precision
+    for (const auto& p : places) {
+        const SDL_Rect v = vol(p.tableau, p.t, p.w, p.h).vaisseaux[p.vaisseau];
+        const SDL_Rect attendu = {p.x, p.y, p.w / 16, p.h / 12};
+        EXPECT_TRUE(SDL_RectEquals(&v, &attendu))
+            << p.tableau << " " << p.t << " " << v.x << "," << v.y;
+    }
+}
+
+// An 800 x 600 state late in a level, so that every frame tries, ships at (316, 89).
+jeu ciel() {
+    jeu j;
+    j.deplace = 200.0f;
+    disposedemarrage(j);
+    for (SDL_Rect& v : j.vaisseaux) v = {316, 89, 50, 50};
+    return j;
+}
+
+void largue(jeu& j, int k, int chutes) {  // a try for ship k, then `chutes` falls
+    j.tempo = k;
+    etapelargage(j);
+    for (int n = 0; n < chutes; ++n) etapechute(j);
+}
+
+// Guards the bombs' rules and quirks: where a bomb starts, how it falls and
+// lands, a try lost while the chosen ship's bomb is out, ship 1's single
+// bomb, and flags read off the height when the window changes.
+TEST(Regles, Bombes) {
+    for (int k = 0; k < 4; ++k) {
+        jeu j = ciel();
+        largue(j, k, 0);
+        const int32_t* drapeaux[4] = {&j.b0, &j.b1, &j.b2, &j.b3};
+        EXPECT_TRUE(j.choix == k && j.bombes[k].x == 326 && j.bombes[k].y == 139) << k;
+        EXPECT_EQ(j.bombes[(k + 1) % 4].y, 580) << "the others stay where they rest";
+        j.vaisseaux[k].y = 150;
+        largue(j, k, 80);  // lost: this bomb is still out
+        EXPECT_EQ(j.bombes[k].y, 451) << "from 139, stops on the first place at or below 450";
+        EXPECT_EQ(*drapeaux[k], k == 1 ? 1 : 0) << "only bomb 1 keeps its flag once landed";
+        largue(j, k, 1);
+        EXPECT_EQ(j.bombes[k].y, k == 1 ? 451 : 204) << "ship 1 bombs once a run";
+    }
+    jeu j = ciel();
+    j.hauteur = 774;  // line at 580: the resting bombs stay
+    etapechute(j);
+    EXPECT_EQ(j.bombes[2].y, 580);
+    j.hauteur = 775;  // past 580: bombs 2 and 3 fall unreleased, bomb 1 waits
+    etapechute(j);
+    EXPECT_TRUE(j.bombes[1].y == 580 && j.bombes[2].y == 584 && j.bombes[3].y == 584);
+    j = ciel();
+    largue(j, 0, 50);
+    ASSERT_EQ(j.bombes[0].y, 339);
+    j.hauteur = 452;  // line at 339: it stops at once
+    etapechute(j);
+    EXPECT_TRUE(j.bombes[0].y == 339 && j.b0 == 0);
+    j.hauteur = 600;  // and falls on when the line moves back down
+    etapechute(j);
+    EXPECT_EQ(j.bombes[0].y, 343);
+}
+
+}  // namespace
