@@ -5,12 +5,13 @@ JEU := build
 ESSAIS := build-test
 ASAN := build-asan
 BANC := build-bench
+PAQUET := build-paquet
 JOBS := 2
 # Builds say nothing but warnings and errors.
-CONFIGURE = cmake -S . -DCMAKE_RULE_MESSAGES=OFF --log-level=WARNING >/dev/null -B
+CONFIGURE = cmake -S . -DCMAKE_RULE_MESSAGES=OFF -DCMAKE_TARGET_MESSAGES=OFF --log-level=WARNING >/dev/null -B
 BUILD = cmake --build $(1) -j $(JOBS) $(if $(2),--target $(2)) -- --no-print-directory -s
 
-.PHONY: run test bench build clean images screenshots
+.PHONY: run test bench build clean images screenshots package
 
 run: build
 	./$(JEU)/lumor5
@@ -37,6 +38,16 @@ bench:
 	bench/chrono.sh $(BANC)/lumor5
 	./$(BANC)/bench/banc
 
+# The Debian package, built with Debian's hardening flags.
+package:
+	@tools/dependances.sh package
+	@export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	  CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	  LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CONFIGURE) $(PAQUET) -DLUMOR_TESTS=OFF -DCMAKE_BUILD_TYPE=Release
+	@$(call BUILD,$(PAQUET))
+	@cd $(PAQUET) && cpack >cpack.log 2>&1 || { cat cpack.log; false; }
+	@echo "$$(ls $(PAQUET)/lumor5_*.deb): install it with sudo apt install ./$$(ls $(PAQUET)/lumor5_*.deb)"
+
 images:
 	@$(CONFIGURE) $(JEU) -DLUMOR_TESTS=OFF
 	@$(call BUILD,$(JEU),peintre)
@@ -48,4 +59,4 @@ screenshots:
 	./$(ESSAIS)/tools/photographe docs
 
 clean:
-	rm -rf $(JEU) $(ESSAIS) $(ASAN) $(BANC)
+	rm -rf $(JEU) $(ESSAIS) $(ASAN) $(BANC) $(PAQUET)

@@ -5,10 +5,12 @@
 # X window (Xvfb): its title, size and place, the block row and the tank on
 # screen, a key ending it through the one-second end screen with status 0, a
 # closed stderr hanging it, Ctrl+C ignored, a giant window crashing the renderer.
-# Usage: tests/programmes.sh GAME PEINTRE PHOTOGRAPHE [geante]   (from the repository root)
-# With `geante`, only the giant window, which costs some 10 s of drawing.
+# Usage: tests/programmes.sh GAME PEINTRE PHOTOGRAPHE   (from the repository root)
+#        tests/programmes.sh GAME - - geante           only the giant window (some 10 s)
+#        tests/programmes.sh - CPACKCONFIG - paquet    the Debian package: lintian, its menu
+#            entry and metadata, and its launcher unpacked, from another folder
 set -u
-jeu=$(realpath "$1")
+jeu=$(realpath "$1" 2>/dev/null)
 tmp=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$tmp"' EXIT
 echec() { echo "FAIL: $*"; exit 1; }
@@ -103,10 +105,35 @@ geante() {
     ok "a 32767x32767 window, before and during play, is brought back to 16384x16384"
 }
 
-[ "${4:-}" = geante ] || sansfenetre "$2" "$3"
+# Builds the package from this build, checks it and unpacks it: the game is its launcher.
+paquet() {
+    cpack --config "$1" -B "$tmp/deb" >/dev/null || echec "cpack failed"
+    local deb racine="$tmp/racine"
+    deb=$(ls "$tmp"/deb/lumor5_*.deb)
+    lintian --fail-on error,warning "$deb" 2>&1 | grep -v "root privileges" && echec "lintian"
+    dpkg-deb -x "$deb" "$racine" && desktop-file-validate "$racine"/usr/share/applications/lumor5.desktop &&
+        appstreamcli validate --no-net "$racine"/usr/share/metainfo/*.metainfo.xml >/dev/null ||
+        echec "menu entry or metadata"
+    jeu=$racine/usr/games/lumor5
+    ok "$(basename "$deb"): lintian, desktop-file-validate and appstreamcli find no fault"
+}
+
+case "${4:-}" in
+    geante) ;;
+    paquet) paquet "$2" ;;
+    *) sansfenetre "$2" "$3" ;;
+esac
 Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$tmp/display" 2>/dev/null &
 for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$tmp/display")
 unset SDL_VIDEODRIVER
-if [ "${4:-}" = geante ]; then geante; else fenetre; fi
+case "${4:-}" in
+    geante) geante ;;
+    paquet)
+        cd "$tmp" && lance 2>"$tmp/dit" && blocs && xdotool key space && termine
+        [ "$statut" = 0 ] && [ ! -s "$tmp/dit" ] || echec "the unpacked launcher: status $statut, $(cat "$tmp/dit")"
+        ok "the unpacked launcher, run from another folder, shows the pictures; a key ends it"
+        ;;
+    *) fenetre ;;
+esac
 echo "1 passed, 0 failed"

@@ -1,10 +1,12 @@
 #!/bin/sh
 # Installs the Debian packages a command needs, only those that are missing.
-# Usage: tools/dependances.sh run|test|bench
+# Usage: tools/dependances.sh run|test|bench|package
 set -e
-paquets="g++ make cmake libsdl2-dev"
+paquets="g++ make cmake libsdl2-dev zlib1g-dev"
+paquetage="dpkg-dev file lintian desktop-file-utils appstream"
 case "$1" in
-  test)  paquets="$paquets libgtest-dev zlib1g-dev xvfb xdotool imagemagick valgrind" ;;
+  test)  paquets="$paquets libgtest-dev xvfb xdotool imagemagick valgrind $paquetage" ;;
+  package) paquets="$paquets $paquetage" ;;
   bench) paquets="$paquets xvfb xdotool" ;;
 esac
 manque=""

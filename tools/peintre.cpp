@@ -1,5 +1,6 @@
-// Paints the game's nine pictures as 24-bit Windows bitmaps.
-// Usage: peintre FOLDER   writes FOLDER/lumor.bmp ... FOLDER/theend.bmp
+// Paints the game's nine pictures as 24-bit Windows bitmaps, and its icon.
+// Usage: peintre FOLDER            writes FOLDER/lumor.bmp ... FOLDER/theend.bmp
+//        peintre --icone FOLDER    writes FOLDER/lumor5-32.png, -64.png and -128.png
 //
 // Every sprite is a text grid, one character a pixel, in one palette. The
 // sizes scale by whole numbers at 800 x 600, so the pixels stay square there.
@@ -10,6 +11,8 @@
 #include <cstdio>
 #include <string>
 #include <vector>
+
+#include "png.h"
 
 namespace {
 
@@ -260,7 +263,50 @@ grille theend() {
     return ecran;
 }
 
+// The icon: a ship over a notched block, its bomb on the way.
+// clang-format off
+const grille icone = {
+    "................",
+    "...r........r...",
+    "...rr..mm..rr...",
+    "....rmmmmmmr....",
+    "....mmwyywmm....",
+    "...mmmyrrymmm...",
+    "...m.mmmmmm.m...",
+    "...m..dmmd..m...",
+    "......d..d......",
+    "......o..o......",
+    ".......ww.......",
+    ".......ll.......",
+    ".......yy.......",
+    "BBsBBBs..sBBBsBB",
+    "BsBBBsB..BsBBBsB",
+    "BBBBBBBBBBBBBBBB",
+};
+// clang-format on
+
 // ---- Writing ---------------------------------------------------------------
+
+const teinte* couleur(char code) {
+    for (const teinte& p : palette)
+        if (p.code == code) return &p;
+    return nullptr;
+}
+
+// The icon at k times its grid, pixels kept square.
+bool enregistreicone(int k, const std::string& chemin) {
+    const int cote = static_cast<int>(icone.size()) * k;
+    std::vector<uint32_t> rgb;
+    for (int y = 0; y < cote; ++y)
+        for (int x = 0; x < cote; ++x) {
+            const teinte* t =
+                couleur(icone[static_cast<size_t>(y / k)][static_cast<size_t>(x / k)]);
+            rgb.push_back(static_cast<uint32_t>(t->r << 16 | t->g << 8 | t->b));
+        }
+    if (ecritpng(chemin, cote, cote, rgb)) return true;
+    std::fprintf(stderr, "peintre: cannot write %s\n", chemin.c_str());
+    return false;
+}
 
 bool enregistre(const grille& g, const std::string& chemin) {
     const int largeur = static_cast<int>(g[0].size()), hauteur = static_cast<int>(g.size());
@@ -279,9 +325,7 @@ bool enregistre(const grille& g, const std::string& chemin) {
     for (int y = 0; y < hauteur; ++y)
         for (int x = 0; x < largeur; ++x) {
             const char code = g[static_cast<size_t>(y)][static_cast<size_t>(x)];
-            const teinte* t = nullptr;
-            for (const teinte& p : palette)
-                if (p.code == code) t = &p;
+            const teinte* t = couleur(code);
             if (!t) {
                 std::fprintf(stderr, "peintre: %s: no colour '%c'\n", chemin.c_str(), code);
                 bon = false;
@@ -303,8 +347,16 @@ bool enregistre(const grille& g, const std::string& chemin) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc == 3 && std::string(argv[1]) == "--icone") {
+        bool bon = true;
+        for (int k : {2, 4, 8})
+            bon = enregistreicone(
+                      k, std::string(argv[2]) + "/lumor5-" + std::to_string(16 * k) + ".png") &&
+                  bon;
+        return bon ? 0 : 1;
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: peintre FOLDER\n");
+        std::fprintf(stderr, "usage: peintre FOLDER | peintre --icone FOLDER\n");
         return 2;
     }
     const std::string dossier = argv[1];

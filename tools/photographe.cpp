@@ -2,14 +2,13 @@
 // the welcome screen, and a moment of play with ships, a falling bomb, notched
 // blocks and the tank. Same seed, same pictures.
 // Usage: photographe FOLDER   writes FOLDER/accueil.png and FOLDER/jeu.png
-#include <zlib.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "lumor5.h"
+#include "png.h"
 
 namespace {
 
@@ -20,69 +19,17 @@ struct prise {
     bool bon = true;
 };
 
-void ajoute(std::vector<unsigned char>& sortie, const char type[4],
-            const std::vector<unsigned char>& donnees) {
-    const uLong n = donnees.size();
-    const unsigned char longueur[4] = {
-        static_cast<unsigned char>(n >> 24), static_cast<unsigned char>(n >> 16),
-        static_cast<unsigned char>(n >> 8), static_cast<unsigned char>(n)};
-    sortie.insert(sortie.end(), longueur, longueur + 4);
-    const size_t debut = sortie.size();
-    sortie.insert(sortie.end(), type, type + 4);
-    sortie.insert(sortie.end(), donnees.begin(), donnees.end());
-    const uLong crc = crc32(0, sortie.data() + debut, static_cast<uInt>(sortie.size() - debut));
-    for (int k = 3; k >= 0; --k) sortie.push_back(static_cast<unsigned char>(crc >> (8 * k)));
-}
-
 // An 8-bit RGB PNG of the picture in play.
-bool ecritpng(jeu& j, const std::string& chemin) {
-    const int w = j.largeur, h = j.hauteur;
-    std::vector<Uint32> argb(static_cast<size_t>(w) * static_cast<size_t>(h));
-    if (SDL_RenderReadPixels(j.renderer.get(), nullptr, SDL_PIXELFORMAT_ARGB8888, argb.data(),
-                             w * 4) != 0)
-        return false;
-    std::vector<unsigned char> brut;
-    for (int y = 0; y < h; ++y) {
-        brut.push_back(0);  // no filter
-        for (int x = 0; x < w; ++x) {
-            const Uint32 c =
-                argb[static_cast<size_t>(y) * static_cast<size_t>(w) + static_cast<size_t>(x)];
-            brut.push_back(static_cast<unsigned char>(c >> 16));
-            brut.push_back(static_cast<unsigned char>(c >> 8));
-            brut.push_back(static_cast<unsigned char>(c));
-        }
-    }
-    uLongf taille = compressBound(brut.size());
-    std::vector<unsigned char> serre(taille);
-    if (compress2(serre.data(), &taille, brut.data(), brut.size(), 9) != Z_OK) return false;
-    serre.resize(taille);
-
-    std::vector<unsigned char> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    std::vector<unsigned char> entete = {static_cast<unsigned char>(w >> 24),
-                                         static_cast<unsigned char>(w >> 16),
-                                         static_cast<unsigned char>(w >> 8),
-                                         static_cast<unsigned char>(w),
-                                         static_cast<unsigned char>(h >> 24),
-                                         static_cast<unsigned char>(h >> 16),
-                                         static_cast<unsigned char>(h >> 8),
-                                         static_cast<unsigned char>(h),
-                                         8,
-                                         2,
-                                         0,
-                                         0,
-                                         0};
-    ajoute(png, "IHDR", entete);
-    ajoute(png, "IDAT", serre);
-    ajoute(png, "IEND", {});
-    FILE* f = std::fopen(chemin.c_str(), "wb");
-    if (!f) return false;
-    const bool ecrit = std::fwrite(png.data(), 1, png.size(), f) == png.size();
-    return std::fclose(f) == 0 && ecrit;
+bool ecritimage(jeu& j, const std::string& chemin) {
+    std::vector<uint32_t> rgb(static_cast<size_t>(j.largeur) * static_cast<size_t>(j.hauteur));
+    return SDL_RenderReadPixels(j.renderer.get(), nullptr, SDL_PIXELFORMAT_RGB888, rgb.data(),
+                                j.largeur * 4) == 0 &&
+           ecritpng(chemin, j.largeur, j.hauteur, rgb);
 }
 
 void photo(prise& p, jeu& j, const char* nom) {
     const std::string chemin = p.dossier + "/" + nom;
-    if (ecritpng(j, chemin)) {
+    if (ecritimage(j, chemin)) {
         ++p.faites;
         std::printf("%s\n", chemin.c_str());
     } else {
