@@ -20,10 +20,10 @@ int scenario::lance() {
 }
 
 std::vector<Uint32> sequence(int images, bool fini) {
-    std::vector<Uint32> w = {dureeaccueil, dureeblocs};
-    w.insert(w.end(), images, dureeimage);
-    if (fini) w.push_back(dureefinie);
-    w.push_back(dureefin);
+    std::vector<Uint32> w = {2000, 400};  // welcome, block row
+    w.insert(w.end(), images, 15);
+    if (fini) w.push_back(400);
+    w.push_back(1000);  // end screen
     return w;
 }
 
