@@ -41,10 +41,6 @@ static std::vector<Uint32> lis(jeu& j, const SDL_Rect& r) {
     return p;
 }
 
-Uint32 pixel(jeu& j, int x, int y) {
-    return lis(j, {x, y, 1, 1})[0];
-}
-
 bool toutnoir(jeu& j, const SDL_Rect& r) {
     const SDL_Rect toile = {0, 0, j.largeur, j.hauteur};
     SDL_Rect vu;
@@ -53,7 +49,7 @@ bool toutnoir(jeu& j, const SDL_Rect& r) {
     return std::all_of(p.begin(), p.end(), [](Uint32 c) { return c == 0; });
 }
 
-Uint32 source(const SDL_Surface* s, int u, int v) {
+static Uint32 source(const SDL_Surface* s, int u, int v) {
     const Uint8* p = static_cast<const Uint8*>(s->pixels) + v * s->pitch;
     Uint32 c = 0;
     SDL_ConvertPixels(1, 1, s->format->format, p + u * s->format->BytesPerPixel, s->pitch,
@@ -75,6 +71,19 @@ int ecarts(jeu& j, image i, const SDL_Rect& ou, const SDL_Surface* s) {
                         (i != imagelumor && SDL_PointInRect(&p, &j.vaisseaux[k]));
             faux += !cache && vu[static_cast<size_t>(p.y * j.largeur + p.x)] != source(s, u, v);
         }
+    return faux;
+}
+
+int ecarts(jeu& j, const std::vector<SDL_Rect>& noirs) {
+    SDL_Surface* attendu = SDL_CreateRGBSurfaceWithFormat(0, 800, 600, 32, SDL_PIXELFORMAT_RGB888);
+    for (int k = 0; k < 4; ++k)
+        SDL_BlitScaled(j.surfaces[imageatari + k].get(), nullptr, attendu, &j.blocs[k]);
+    SDL_FillRects(attendu, noirs.data(), static_cast<int>(noirs.size()), 0);
+    const std::vector<Uint32> vu = lis(j, {0, 0, 800, 520});
+    const Uint32* p = static_cast<const Uint32*>(attendu->pixels);
+    int faux = 0;
+    for (size_t i = 0; i < vu.size(); ++i) faux += vu[i] != (p[i] & 0xFFFFFF);
+    SDL_FreeSurface(attendu);
     return faux;
 }
 

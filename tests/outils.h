@@ -21,12 +21,13 @@ struct scenario {
 
 std::vector<Uint32> sequence(int images, bool fini);  // the waits of a run
 void pousse(Uint32 type, int x = 0);                  // queues an event; x for a motion
-Uint32 pixel(jeu& j, int x, int y);                   // 0xRRGGBB of the retained picture
 bool toutnoir(jeu& j, const SDL_Rect& r);             // clipped to the picture
-Uint32 source(const SDL_Surface* s, int u, int v);
 // Pixels where picture i (or s) drawn at `ou` differs from it, sampled at the
 // middle of each source pixel's place, clipped, skipping other sprites over it.
 int ecarts(jeu& j, image i, const SDL_Rect& ou, const SDL_Surface* s = nullptr);
+// Pixels above the tank's row where an 800 x 600 picture differs from the
+// block row alone on black, with `noirs` erased.
+int ecarts(jeu& j, const std::vector<SDL_Rect>& noirs);
 
 struct ailleurs {  // a fresh temporary folder, the working directory while it lives
     std::string avant, dossier;

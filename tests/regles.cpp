@@ -5,11 +5,9 @@
 
 namespace {
 
-jeu vol(int tableau, float deplace, int largeur = 800, int hauteur = 600) {
+jeu vol(int tableau, int deplace, int largeur, int hauteur) {
     jeu j;
-    j.tableau = tableau;
-    j.deplace = deplace;
-    j.largeur = largeur;
+    j.tableau = tableau, j.deplace = static_cast<float>(deplace), j.largeur = largeur,
     j.hauteur = hauteur;
     etapeformation(j);
     return j;
@@ -18,24 +16,21 @@ jeu vol(int tableau, float deplace, int largeur = 800, int hauteur = 600) {
 // Guards the formation's arithmetic: the level table, each ship's precision,
 // the integer divisions before conversion, the ships' size.
 TEST(Regles, PlacesDesVaisseaux) {
-    const struct {
-        int tableau;
-        float t;
-        int w, h, vaisseau, x, y;
-    } places[] = {
-        {0, 0.0f, 800, 600, 3, 400, 150},   {2, 0.0f, 800, 600, 1, 400, 150},
-        {0, 40.0f, 800, 600, 0, 482, 210},  {0, 40.0f, 800, 600, 1, 277, 193},
-        {1, 40.0f, 800, 600, 2, 316, 210},  {0, 100.0f, 800, 600, 0, 156, 235},
-        {2, 60.0f, 800, 600, 0, 415, 142},  {3, 60.0f, 800, 600, 2, 384, 142},
-        {4, 40.0f, 800, 600, 0, 482, 210},  {5, 40.0f, 800, 600, 2, 316, 210},
-        {0, 0.0f, 1000, 700, 3, 500, 175},  {0, 105.0f, 1038, 779, 0, 169, 287},
-        {0, 44.0f, 1052, 790, 0, 625, 289}, {1, 130.0f, 799, 599, 1, 410, 298},
+    const int places[][7] = {
+        // level, frame, window, ship, its place
+        {0, 0, 800, 600, 3, 400, 150},   {2, 0, 800, 600, 1, 400, 150},
+        {0, 40, 800, 600, 0, 482, 210},  {0, 40, 800, 600, 1, 277, 193},
+        {1, 40, 800, 600, 2, 316, 210},  {0, 100, 800, 600, 0, 156, 235},
+        {2, 60, 800, 600, 0, 415, 142},  {3, 60, 800, 600, 2, 384, 142},
+        {4, 40, 800, 600, 0, 482, 210},  {5, 40, 800, 600, 2, 316, 210},
+        {0, 0, 1000, 700, 3, 500, 175},  {0, 105, 1038, 779, 0, 169, 287},
+        {0, 44, 1052, 790, 0, 625, 289}, {1, 130, 799, 599, 1, 410, 298},
     };  // the last three move by a pixel in the other precision
     for (const auto& p : places) {
-        const SDL_Rect v = vol(p.tableau, p.t, p.w, p.h).vaisseaux[p.vaisseau];
-        const SDL_Rect attendu = {p.x, p.y, p.w / 16, p.h / 12};
+        const SDL_Rect v = vol(p[0], p[1], p[2], p[3]).vaisseaux[p[4]],
+                       attendu = {p[5], p[6], p[2] / 16, p[3] / 12};
         EXPECT_TRUE(SDL_RectEquals(&v, &attendu))
-            << p.tableau << " " << p.t << " " << v.x << "," << v.y;
+            << p[0] << " " << p[1] << " " << v.x << "," << v.y;
     }
 }
 
