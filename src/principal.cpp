@@ -31,9 +31,9 @@ static const char* const aide =
 
 int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0) return std::fputs(aide, stdout) < 0;
+        if (std::strcmp(argv[i], "--help") == 0) return std::fputs(aide, stdout) == EOF;
         if (std::strcmp(argv[i], "--version") == 0)
-            return std::printf("lumor5 %s\n", LUMOR_VERSION) < 0;
+            return std::fputs("lumor5 " LUMOR_VERSION "\n", stdout) == EOF;
     }
     bouchedescripteurs();
     jeu j;

@@ -14,6 +14,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+struct ailleurs {  // a fresh temporary folder, the working directory while it lives
+    std::string avant = fs::current_path(), dossier = (fs::temp_directory_path() / "lumor5-XXXXXX");
+    ailleurs() { fs::current_path(mkdtemp(dossier.data())); }
+    ~ailleurs() { fs::current_path(avant), fs::remove_all(dossier); }
+};
+
 void ecris(const char* chemin, const std::string& octets) {
     std::ofstream(chemin, std::ios::binary) << octets;
 }
@@ -115,11 +121,10 @@ TEST(Hostile, ImagesInhabituellesAcceptees) {
     ecris("data/accueil.bmp", entete(1, 1, 24) + le(0x0AC81E, 4));               // one pixel
     ecris("data/bloric.bmp", entete(16384, 1, 24) + std::string(16384 * 3, 1));  // the widest
     ecris("data/char.bmp", entete(1, -16384, 24) + std::string(16384 * 4, 1));   // the tallest
+    // A player's own 4096 x 4096 art, one colour, run-length coded.
     std::string rle = entete(4096, 4096, 8, 1, false, 2) + le(0, 4) + le(0x0AC81E, 4), ligne;
-    for (int n = 0; n < 16; ++n)
-        ligne += "\xff\x01";  // a player's own 4096 x 4096 art, one colour,
-    for (int y = 0; y < 4096; ++y)
-        rle += ligne + std::string("\x10\x01\x00\x00", 4);  // run-length coded
+    for (int n = 0; n < 16; ++n) ligne += "\xff\x01";
+    for (int y = 0; y < 4096; ++y) rle += ligne + std::string("\x10\x01\x00\x00", 4);
     ecris("data/theend.bmp", rle + std::string("\x00\x01", 2));
 
     EXPECT_EQ(joue([&](jeu& j, Uint32 ms) {
@@ -129,8 +134,7 @@ TEST(Hostile, ImagesInhabituellesAcceptees) {
                       EXPECT_EQ(ecarts(j, image(imageatari + k), j.blocs[k], atari), 0) << k;
               }),
               "");
-    SDL_FreeSurface(atari);
-    SDL_FreeSurface(p32);
+    for (SDL_Surface* s : {atari, p32}) SDL_FreeSurface(s);
 }
 
 }  // namespace

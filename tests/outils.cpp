@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
-
-namespace fs = std::filesystem;
 
 // No display: SDL's dummy driver, picked explicitly before any test starts.
 static const int sansaffichage = setenv("SDL_VIDEODRIVER", "dummy", 1);
@@ -29,8 +26,7 @@ std::vector<Uint32> sequence(int images, bool fini) {
 
 void pousse(Uint32 type, int x) {
     SDL_Event e{};
-    e.type = type;
-    e.motion.x = x;
+    e.type = type, e.motion.x = x;
     SDL_PushEvent(&e);
 }
 
@@ -49,16 +45,10 @@ bool toutnoir(jeu& j, const SDL_Rect& r) {
     return std::all_of(p.begin(), p.end(), [](Uint32 c) { return c == 0; });
 }
 
-static Uint32 source(const SDL_Surface* s, int u, int v) {
-    const Uint8* p = static_cast<const Uint8*>(s->pixels) + v * s->pitch;
-    Uint32 c = 0;
-    SDL_ConvertPixels(1, 1, s->format->format, p + u * s->format->BytesPerPixel, s->pitch,
-                      SDL_PIXELFORMAT_RGB888, &c, 4);
-    return c & 0xFFFFFF;
-}
-
 int ecarts(jeu& j, image i, const SDL_Rect& ou, const SDL_Surface* s) {
     if (!(s = s ? s : j.surfaces[i].get())) return -1;
+    SDL_Surface* c =
+        SDL_ConvertSurfaceFormat(const_cast<SDL_Surface*>(s), SDL_PIXELFORMAT_RGB888, 0);
     const std::vector<Uint32> vu = lis(j, {0, 0, j.largeur, j.hauteur});
     int faux = 0;
     for (int v = 0; v < s->h; ++v)
@@ -69,8 +59,11 @@ int ecarts(jeu& j, image i, const SDL_Rect& ou, const SDL_Surface* s) {
             for (int k = 0; k < 4; ++k)
                 cache = cache || (i != imagebombe && SDL_PointInRect(&p, &j.bombes[k])) ||
                         (i != imagelumor && SDL_PointInRect(&p, &j.vaisseaux[k]));
-            faux += !cache && vu[static_cast<size_t>(p.y * j.largeur + p.x)] != source(s, u, v);
+            faux +=
+                !cache && vu[static_cast<size_t>(p.y * j.largeur + p.x)] !=
+                              (static_cast<Uint32*>(c->pixels)[v * c->pitch / 4 + u] & 0xFFFFFF);
         }
+    SDL_FreeSurface(c);
     return faux;
 }
 
@@ -85,14 +78,4 @@ int ecarts(jeu& j, const std::vector<SDL_Rect>& noirs) {
     for (size_t i = 0; i < vu.size(); ++i) faux += vu[i] != (p[i] & 0xFFFFFF);
     SDL_FreeSurface(attendu);
     return faux;
-}
-
-ailleurs::ailleurs() : avant(fs::current_path()) {
-    std::string modele = (fs::temp_directory_path() / "lumor5-XXXXXX").string();
-    fs::current_path(dossier = mkdtemp(modele.data()));
-}
-
-ailleurs::~ailleurs() {
-    fs::current_path(avant);
-    fs::remove_all(dossier);
 }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <functional>
-#include <string>
 #include <vector>
 
 #include "lumor5.h"
@@ -28,9 +27,3 @@ int ecarts(jeu& j, image i, const SDL_Rect& ou, const SDL_Surface* s = nullptr);
 // Pixels above the tank's row where an 800 x 600 picture differs from the
 // block row alone on black, with `noirs` erased.
 int ecarts(jeu& j, const std::vector<SDL_Rect>& noirs);
-
-struct ailleurs {  // a fresh temporary folder, the working directory while it lives
-    std::string avant, dossier;
-    ailleurs();
-    ~ailleurs();
-};

@@ -1,15 +1,11 @@
 #!/bin/bash
-# The programs themselves. Guards: data/ drifting from what the art generator
-# paints; screenshots, --help or --version broken; no display or no video
-# driver passing for success; a Debian package that lintian, desktop-file-validate
-# or appstreamcli fault; and, in a real X window (Xvfb), the package's launcher
-# unpacked and run from another folder: the title, size and place, the block row
-# and the tank on screen, a key ending it through the one-second end screen;
-# then the game with a picture missing and stderr closed, which must not hang,
-# and Ctrl+C, which must end it though the game ignores quit requests.
-# Usage, from the repository root:
-#   tests/programmes.sh GAME CPACKCONFIG PEINTRE PHOTOGRAPHE
-#   tests/programmes.sh GAME geante   a window resized to 32767 x 32767 (some 10 s)
+# The programs themselves. Guards: data/ not what the generator paints; screenshots,
+# --help or --version broken; no display or video driver passing for success; a
+# package lintian, desktop-file-validate or appstreamcli fault; and under Xvfb, its
+# launcher unpacked elsewhere: title, size, place, blocks, tank, a key ending it in
+# the one-second end screen; the game with stdin and stderr closed, which must not
+# hang; Ctrl+C, though the game ignores quit requests; a giant window (geante, 10 s).
+# Usage: tests/programmes.sh GAME CPACKCONFIG PEINTRE PHOTOGRAPHE | GAME geante
 set -u
 jeu=$(realpath "$1")
 tmp=$(mktemp -d)
@@ -17,8 +13,8 @@ trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$tmp"' EXIT
 echec() { echo "FAIL: $*"; exit 1; }
 ok() { echo "ok: $* ($SECONDS s)"; }
 seul() { env -u SDL_VIDEODRIVER "$@" "$jeu" 2>"$tmp/dit"; echo "$? $(cat "$tmp/dit")"; }
-lance() {  # $1 with SIGINT as a terminal gives it, and its window
-    env --default-signal=INT "$1" &
+lance() {  # $1 with SIGINT as a terminal gives it, stdin and stderr closed if $2; its window
+    if [ -n "${2:-}" ]; then env --default-signal=INT "$1" <&- 2>&- & else env --default-signal=INT "$1" & fi
     jpid=$!
     wid=$(timeout 10 xdotool search --sync --name "LUMOR" | head -n 1)
     [ -n "$wid" ] || echec "no window appeared"
@@ -50,7 +46,8 @@ blocs() {  # the blocks' bottom rows, never notched
 if [ "$2" != geante ]; then
     mkdir "$tmp/peint" && "$3" "$tmp/peint" >/dev/null && diff -r "$tmp/peint" data || echec "data/ differs"
     "$4" "$tmp" >/dev/null && [ -s "$tmp/accueil.png" ] && [ -s "$tmp/jeu.png" ] || echec "no screenshots"
-    [[ $("$jeu" --version) == "lumor5 "[0-9]* ]] && "$jeu" --help | grep -q "any key" || echec "--help"
+    [[ $("$jeu" --version) == "lumor5 "[0-9]* ]] && "$jeu" --help >"$tmp/aide" && grep -q "any key" "$tmp/aide" ||
+        echec "--help, --version"
     vu=$(seul -u DISPLAY -u WAYLAND_DISPLAY)
     [[ $vu == "1 "*"lumor5: no display to open a window on: "*"offscreen driver" ]] || echec "$vu"
     vu=$(seul SDL_VIDEODRIVER=introuvable)
@@ -96,8 +93,10 @@ else
     [ "$statut" = 0 ] && [ ! -s "$tmp/dit" ] && [ "$duree" -ge 1000 ] && [ "$duree" -lt 3000 ] ||
         echec "status $statut after $duree ms, said: $(cat "$tmp/dit")"
     ok "the unpacked launcher: titled, 800x600, centred; blocks and tank; a key ends it after $duree ms"
-    rm data/bombe.bmp && lance "$jeu" 2>&- && blocs && termine -INT
+    rm data/bombe.bmp && lance "$jeu" ferme && blocs
+    [ "$(readlink /proc/$jpid/fd/0 /proc/$jpid/fd/2)" = $'/dev/null\n/dev/null' ] || echec "closed descriptors taken"
+    termine -INT
     [ "$statut" = 130 ] || echec "Ctrl+C left status $statut, not 130"
-    ok "a picture missing and stderr closed, it plays; Ctrl+C ends it"
+    ok "a picture missing, stdin and stderr closed, it plays; Ctrl+C ends it"
 fi
 echo "1 passed, 0 failed"

@@ -66,22 +66,15 @@ TEST(Regles, Bombes) {
         largue(j, k, 1);
         EXPECT_EQ(j.bombes[k].y, k == 1 ? 451 : 204) << "ship 1 bombs once a run";
     }
+    // The line follows the height: past 580 the resting bombs 2 and 3 fall
+    // unreleased, bomb 1 waits; a bomb stops while the line is above it.
     jeu j = ciel();
-    j.hauteur = 774;  // line at 580: the resting bombs stay
-    etapechute(j);
-    EXPECT_EQ(j.bombes[2].y, 580);
-    j.hauteur = 775;  // past 580: bombs 2 and 3 fall unreleased, bomb 1 waits
-    etapechute(j);
+    for (const int h : {774, 775}) j.hauteur = h, etapechute(j);
     EXPECT_TRUE(j.bombes[1].y == 580 && j.bombes[2].y == 584 && j.bombes[3].y == 584);
     j = ciel();
-    largue(j, 0, 50);
-    ASSERT_EQ(j.bombes[0].y, 339);
-    j.hauteur = 452;  // line at 339: it stops at once
-    etapechute(j);
-    EXPECT_TRUE(j.bombes[0].y == 339 && j.b0 == 0);
-    j.hauteur = 600;  // and falls on when the line moves back down
-    etapechute(j);
-    EXPECT_EQ(j.bombes[0].y, 343);
+    largue(j, 0, 50);  // at 339
+    for (const int h : {452, 452, 600}) j.hauteur = h, etapechute(j);
+    EXPECT_TRUE(j.bombes[0].y == 343 && j.b0 == 1);
 }
 
 }  // namespace
