@@ -8,11 +8,10 @@
 
 namespace {
 
-// Guards the run's order and what each step leaves in the retained picture:
-// the timed sequence; the welcome and block-row pictures; a frame drawing,
-// waiting, presenting, then erasing; the bomb scheduler's draws; the tank on
-// the mouse; the close button ignored; the notches and the clean sky at the
-// end; and no allocation once the first level has warmed SDL's pools.
+// Guards the run's order and what each step leaves in the retained picture: the timed
+// sequence; the welcome and block-row pictures; a frame drawing, waiting, presenting, then
+// erasing; the scheduler's draws; the tank on the mouse; the close button ignored; the
+// notches and the clean sky at the end; no allocation once level one has warmed SDL's pools.
 TEST(Partie, SansToucheNiRedimension) {
     scenario s;
     s.graine = 4242;
@@ -74,10 +73,9 @@ TEST(Partie, SansToucheNiRedimension) {
     EXPECT_EQ(chaudes, 0) << "allocations after the first level";
 }
 
-// Guards the event and size steps: events queued before play taken one a
-// frame; a change of width alone or height
-// alone; sizes from one pixel to past the widest picture (16384) the renderer
-// holds; a key ending the run unpresented and without the last wait; the end
+// Guards the event and size steps: events queued before play taken one a frame; a change
+// of width alone or height alone; sizes from one pixel to past the widest picture (16384)
+// the renderer holds; a key ending the run unpresented and without the last wait; the end
 // picture at the size of the moment.
 TEST(Partie, EvenementsTaillesEtTouche) {
     scenario s;

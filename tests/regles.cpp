@@ -25,12 +25,13 @@ TEST(Regles, PlacesDesVaisseaux) {
         {4, 40, 800, 600, 0, 482, 210},  {5, 40, 800, 600, 2, 316, 210},
         {0, 0, 1000, 700, 3, 500, 175},  {0, 105, 1038, 779, 0, 169, 287},
         {0, 44, 1052, 790, 0, 625, 289}, {1, 130, 799, 599, 1, 410, 298},
-    };  // the last three move by a pixel in the other precision
+        {0, 182, 853, 600, 1, 678, 123}, {0, 143, 866, 600, 1, 553, 13},
+    };  // from the 1038 x 779 row on, each moves by a pixel in the other precision
     for (const auto& p : places) {
-        const SDL_Rect v = vol(p[0], p[1], p[2], p[3]).vaisseaux[p[4]],
-                       attendu = {p[5], p[6], p[2] / 16, p[3] / 12};
-        EXPECT_TRUE(SDL_RectEquals(&v, &attendu))
-            << p[0] << " " << p[1] << " " << v.x << "," << v.y;
+        const jeu j = vol(p[0], p[1], p[2], p[3]);
+        EXPECT_EQ(j.evenement.type, 0u) << "the formation writes its four ships and nothing else";
+        const SDL_Rect& v = j.vaisseaux[p[4]];
+        EXPECT_TRUE(v.x == p[5] && v.y == p[6] && v.w == p[2] / 16 && v.h == p[3] / 12) << p[1];
     }
 }
 
