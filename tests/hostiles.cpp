@@ -76,7 +76,7 @@ TEST(Hostile, FichiersRefuses) {
         const char* raison;
     } cas[] = {
         {absent, "", "No such file or directory"},
-        {fichier, entete(1, 300, 24) + std::string(60, 1), "more than the file's 114 bytes"},
+        {fichier, entete(1, 300, 1) + std::string(60, 1), "more than the file's 114 bytes"},
         {fichier, std::string("\x89PNG\r\n\x1a\n", 8) + std::string(200, 'x'), ""},
         {fichier, entete(100000, -100000, 24) + std::string(64, 1), "100000 x 100000"},
         {fichier, entete(16384, 16384, 8, 1), "16384 x 16384 pixels is more than"},
