@@ -20,13 +20,13 @@ TEST(Regles, PlacesDesVaisseaux) {
         // level, frame, window, ship, its place
         {0, 0, 800, 600, 3, 400, 150},    {0, 79, 1032, 600, 3, 833, 198},
         {0, 40, 800, 600, 0, 482, 210},   {0, 40, 800, 600, 1, 277, 193},
-        {1, 40, 800, 600, 2, 316, 210},   {0, 100, 800, 600, 0, 156, 235},
+        {1, 40, 800, 600, 2, 316, 210},   {3, 49, 800, 1558, 0, 462, 444},
         {2, 60, 800, 600, 0, 415, 142},   {3, 60, 800, 600, 2, 384, 142},
         {4, 40, 800, 600, 0, 482, 210},   {5, 40, 800, 600, 2, 316, 210},
         {0, 105, 1038, 779, 0, 169, 287}, {0, 44, 1052, 790, 0, 625, 289},
         {1, 130, 799, 599, 1, 410, 298},  {0, 182, 853, 600, 1, 678, 123},
         {0, 143, 866, 600, 1, 553, 13},   {0, 79, 1032, 600, 2, 650, 34},
-    };  // from the 1038 x 779 row on, each moves by a pixel in the other precision
+    };  // the 1558-high row and those from 1038 x 779 on move by a pixel in the other precision
     for (const auto& p : places) {
         const jeu j = vol(p[0], p[1], p[2], p[3]);
         EXPECT_EQ(j.evenement.type, 0u) << "the formation writes its four ships and nothing else";
