@@ -42,12 +42,17 @@ struct mesure {
     bool references = true;
 };
 
-// The frame's draw calls with no logic: this frame's ships and falling bombs,
-// the tank where a motion is being handled, the present, the erasing fills.
-void memesappels(jeu& j, const bool tombe[4]) {
+// This frame's ships and the bombs that moved in it.
+void sprites(jeu& j, const bool tombe[4]) {
     for (const SDL_Rect& v : j.vaisseaux) copie(j, imagelumor, v);
     for (int k = 0; k < 4; ++k)
         if (tombe[k]) copie(j, imagebombe, j.bombes[k]);
+}
+
+// The frame's draw calls with no logic: the sprites, the tank where a motion
+// is being handled, the present, the erasing fills.
+void memesappels(jeu& j, const bool tombe[4]) {
+    sprites(j, tombe);
     if (j.evenement.type == SDL_MOUSEMOTION) {
         SDL_RenderFillRect(j.renderer.get(), &j.rectchar);
         copie(j, imagechar, j.rectchar);
@@ -99,10 +104,7 @@ void references(mesure& m) {
     memesappels(j, tombe);
     SDL_RenderFlush(j.renderer.get());
     m.memes.push_back(microsecondes(a, horloge::now()));
-    // Puts back the sprites the references erased, so the game goes on unchanged.
-    for (const SDL_Rect& v : j.vaisseaux) copie(j, imagelumor, v);
-    for (int k = 0; k < 4; ++k)
-        if (tombe[k]) copie(j, imagebombe, j.bombes[k]);
+    sprites(j, tombe);  // puts back what the references erased: the game goes on unchanged
     SDL_RenderFlush(j.renderer.get());
 }
 

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr Sint64 cotemax = 16384;              // the largest texture most GPUs take
 constexpr Sint64 pixelsmax = 4096LL * 4096LL;  // room for a player's own art
 
 Uint32 lit32(const Uint8* p) {

@@ -44,6 +44,10 @@ inline constexpr const char* titre =
     "essai  SDL2 LUMOR -  fen\xC3\xAAtre redimensionnable - pressez une touche pour sortir"
     " - utiliser la Souris pour deplacer le Char";
 
+// The largest side of a picture: the largest texture most GPUs take, and
+// below the size at which SDL's own blitter overflows.
+inline constexpr int32_t cotemax = 16384;
+
 // Timing, in milliseconds, and the run's length.
 inline constexpr Uint32 dureeaccueil = 2000;
 inline constexpr Uint32 dureeblocs = 400;

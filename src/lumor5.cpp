@@ -29,9 +29,9 @@ bool invisible() {
 void bornefenetre(jeu& j) {
     SDL_RendererInfo info{};
     SDL_GetRendererInfo(j.renderer.get(), &info);
-    const int w = info.max_texture_width > 0 ? info.max_texture_width : 16384;
-    const int h = info.max_texture_height > 0 ? info.max_texture_height : 16384;
-    SDL_SetWindowMaximumSize(j.window.get(), std::min(w, 16384), std::min(h, 16384));
+    const auto borne = [](int cote) { return cote > 0 ? std::min(cote, cotemax) : cotemax; };
+    SDL_SetWindowMaximumSize(j.window.get(), borne(info.max_texture_width),
+                             borne(info.max_texture_height));
 }
 
 }  // namespace
