@@ -6,12 +6,13 @@ ESSAIS := build-test
 ASAN := build-asan
 BANC := build-bench
 PAQUET := build-paquet
+WEB := build-web
 JOBS := 2
 # Builds say nothing but warnings and errors.
 CONFIGURE = cmake -S . -DCMAKE_RULE_MESSAGES=OFF -DCMAKE_TARGET_MESSAGES=OFF --log-level=WARNING >/dev/null -B
 BUILD = cmake --build $(1) -j $(JOBS) $(if $(2),--target $(2)) -- --no-print-directory -s
 
-.PHONY: run test bench build clean images screenshots package
+.PHONY: run test bench build clean images screenshots package web site
 
 run: build
 	./$(JEU)/lumor5
@@ -23,11 +24,13 @@ build:
 
 # The headless suite also runs built with the address and undefined-behaviour
 # sanitizers, as one more test of the same ctest run, so one summary ends it.
-test:
+test: site
 	@tools/dependances.sh test
+	@npm ci --no-audit --no-fund --silent
 	@$(CONFIGURE) $(ASAN) -DLUMOR_SANITIZE=ON -DLUMOR_TESTS=ON
 	@$(call BUILD,$(ASAN),essais)
-	@$(CONFIGURE) $(ESSAIS) -DLUMOR_TESTS=ON -DLUMOR_ESSAIS_ASAN=$(CURDIR)/$(ASAN)/tests/essais
+	@$(CONFIGURE) $(ESSAIS) -DLUMOR_TESTS=ON -DLUMOR_ESSAIS_ASAN=$(CURDIR)/$(ASAN)/tests/essais \
+	  -DLUMOR_WEB=$(CURDIR)/$(WEB)/site
 	@$(call BUILD,$(ESSAIS))
 	@cd $(ESSAIS) && ctest --output-on-failure -j $(JOBS)
 
@@ -48,6 +51,21 @@ package:
 	@cd $(PAQUET) && cpack >cpack.log 2>&1 || { cat cpack.log; false; }
 	@echo "$$(ls $(PAQUET)/lumor5_*.deb): install it with sudo apt install ./$$(ls $(PAQUET)/lumor5_*.deb)"
 
+# The browser's build: SDL2 from Debian's sources, built once, then the game.
+# Debian's emscripten finds its JavaScript modules only through NODE_PATH.
+EMSCRIPTEN = NODE_PATH=/usr/share/nodejs
+web: site
+	@echo "The game's page is $(WEB)/site/index.html; any static host can serve $(WEB)/site."
+	@echo "To play here: python3 -m http.server -d $(WEB)/site -b 127.0.0.1 8000, then open http://127.0.0.1:8000/"
+
+site:
+	@tools/dependances.sh web
+	@$(EMSCRIPTEN) tools/sdlweb.sh $(WEB)/sdl2
+	@$(EMSCRIPTEN) $(CONFIGURE) $(WEB) -DEMSCRIPTEN_SYSTEM_PROCESSOR=wasm32 \
+	  -DCMAKE_TOOLCHAIN_FILE=$$(em-config EMSCRIPTEN_ROOT)/cmake/Modules/Platform/Emscripten.cmake \
+	  -DSDL2_DIR=$(CURDIR)/$(WEB)/sdl2/lib/cmake/SDL2 -DCMAKE_BUILD_TYPE=MinSizeRel -DLUMOR_TESTS=OFF
+	@$(EMSCRIPTEN) $(call BUILD,$(WEB))
+
 images:
 	@$(CONFIGURE) $(JEU) -DLUMOR_TESTS=OFF
 	@$(call BUILD,$(JEU),peintre)
@@ -59,4 +77,4 @@ screenshots:
 	./$(ESSAIS)/tools/photographe docs
 
 clean:
-	rm -rf $(JEU) $(ESSAIS) $(ASAN) $(BANC) $(PAQUET)
+	rm -rf $(JEU) $(ESSAIS) $(ASAN) $(BANC) $(PAQUET) $(WEB) node_modules

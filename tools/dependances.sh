@@ -1,11 +1,12 @@
 #!/bin/sh
 # Installs the Debian packages a command needs, only those that are missing.
-# Usage: tools/dependances.sh run|test|bench|package
+# Usage: tools/dependances.sh run|test|bench|package|web
 set -e
 paquets="g++ make cmake libsdl2-dev zlib1g-dev"
 paquetage="dpkg-dev file lintian desktop-file-utils appstream"
 case "$1" in
-  test)  paquets="$paquets libgtest-dev xvfb xdotool imagemagick valgrind $paquetage" ;;
+  test)  paquets="$paquets libgtest-dev xvfb xdotool imagemagick valgrind chromium $paquetage" ;;
+  web) paquets="$paquets emscripten dpkg-dev" ;;
   package) paquets="$paquets $paquetage" ;;
   bench) paquets="$paquets xvfb xdotool" ;;
 esac
