@@ -1,0 +1,93 @@
+// The browser build in Debian's Chromium, headless: the welcome screen equals
+// the native one, the mouse moves the tank, a resized page redraws the blocks,
+// a key shows the end screen, which stays once the status reaches the page.
+// Usage: node navigateur.mjs SITE PHOTOGRAPHE   (from the repository's root)
+import { execFileSync } from 'node:child_process';
+import { once } from 'node:events';
+import { mkdtempSync, readFile, readFileSync, rmSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { tmpdir } from 'node:os';
+import { extname, join } from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const [site, photographe] = process.argv.slice(2);
+const echecs = [];
+const verifie = (vrai, quoi) => vrai || echecs.push(quoi);
+const sorte = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
+const serveur = createServer((q, r) => readFile(join(site, q.url), (e, o) => e ? r.writeHead(404).end()
+  : r.writeHead(200, { 'Content-Type': sorte[extname(q.url)] ?? 'application/octet-stream' }).end(o)));
+await once(serveur.listen(0, '127.0.0.1'), 'listening');
+
+// The native welcome screen, from a headless run of the game.
+const dossier = mkdtempSync(join(tmpdir(), 'navigateur-'));
+execFileSync(photographe, [dossier], { stdio: 'ignore' });
+const url = (f, type) => `data:${type};base64,${readFileSync(f).toString('base64')}`;
+const images = { accueil: url(join(dossier, 'accueil.png'), 'image/png') };
+for (const n of ['char', 'theend', 'blocatari', 'blosinclair', 'bloamiga', 'bloric'])
+  images[n] = url(`data/${n}.bmp`, 'image/bmp');
+rmSync(dossier, { recursive: true });
+
+const chromium = await puppeteer.launch({ executablePath: '/usr/bin/chromium', headless: true,
+  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--no-first-run',
+         '--disable-component-update', '--disable-sync'] });
+const page = await chromium.newPage();
+page.on('pageerror', (e) => echecs.push(`page error: ${e.message}`));
+await page.setViewport({ width: 800, height: 640 });  // a canvas of 800 x 600
+await page.evaluateOnNewDocument((images) => {
+  const lues = {};
+  for (const [n, u] of Object.entries(images)) {
+    const i = new Image();
+    i.src = u;
+    i.decode().then(() => {
+      const c = new OffscreenCanvas(i.width, i.height).getContext('2d');
+      c.drawImage(i, 0, 0);
+      lues[n] = c.getImageData(0, 0, i.width, i.height);
+    });
+  }
+  const canvas = () => document.getElementById('canvas');
+  // Pixels of picture n, sampled at the middle of each of its pixels as stretched
+  // onto rect r, that the canvas shows otherwise (or not black, for a notched block).
+  window.ecarts = (n, r, noirpermis) => {
+    const c = canvas(), l = lues[n], W = c.width;
+    if (!l) return -1;
+    const vu = c.getContext('2d').getImageData(0, 0, W, c.height).data;
+    let faux = 0;
+    for (let v = 0; v < l.height; ++v)
+      for (let u = 0; u < l.width; ++u) {
+        const p = 4 * ((r.y + Math.floor((2 * v + 1) * r.h / (2 * l.height))) * W +
+                       r.x + Math.floor((2 * u + 1) * r.w / (2 * l.width)));
+        const q = 4 * (v * l.width + u), ecart = [0, 1, 2].some((k) => vu[p + k] !== l.data[q + k]);
+        faux += ecart && !(noirpermis && vu[p] + vu[p + 1] + vu[p + 2] === 0);
+      }
+    return faux;
+  };
+  window.blocs = (W, H) => canvas().width === W && ['blocatari', 'blosinclair', 'bloamiga', 'bloric']
+    .every((n, k) => ecarts(n, { x: Math.floor((k + 1) * W / 5) - Math.floor(W / 20),
+      y: Math.floor(3 * H / 4), w: Math.floor(W / 10), h: Math.floor(H / 12) }, true) === 0);
+  window.noir = (r) => canvas().getContext('2d').getImageData(r.x, r.y, r.w, r.h).data
+    .every((o, i) => i % 4 === 3 || o === 0);
+  window.fin = () => ecarts('theend', { x: 0, y: 0, w: 1000, h: 700 }) === 0;
+}, images);
+await page.goto(`http://127.0.0.1:${serveur.address().port}/index.html`);
+
+// Each state is awaited by polling the canvas.
+const attends = (quoi, f) =>
+  page.waitForFunction(f, { polling: 50, timeout: 60000 }).catch(() => echecs.push(quoi));
+await attends('welcome screen as native', () => ecarts('accueil', { x: 0, y: 0, w: 800, h: 600 }) === 0);
+await page.mouse.move(100, 600);
+await attends('tank under the mouse', () => ecarts('char', { x: 100, y: 525, w: 80, h: 50 }) === 0);
+await page.mouse.move(500, 600);
+await attends('tank moved, its old place black', () =>
+  ecarts('char', { x: 500, y: 525, w: 80, h: 50 }) === 0 && noir({ x: 100, y: 525, w: 80, h: 50 }));
+await page.setViewport({ width: 1000, height: 740 });
+await attends('block row at 1000 x 700', () => blocs(1000, 700));
+await page.keyboard.press('KeyA');
+await attends('end screen at 1000 x 700', () => fin());
+await attends('status 0 reaches the page', () => window.statut === 0);
+verifie(await page.evaluate(() => fin() && !document.getElementById('encore').hidden)
+  .catch(() => false), 'end screen kept, play again offered');
+
+await chromium.close();
+serveur.close();
+for (const e of echecs) console.error(`navigateur: ${e}`);
+process.exit(echecs.length ? 1 : 0);
