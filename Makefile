@@ -34,8 +34,11 @@ test: site
 	@$(call BUILD,$(ESSAIS))
 	@cd $(ESSAIS) && ctest --output-on-failure -j $(JOBS)
 
-bench:
+bench: site
 	@tools/dependances.sh bench
+	@npm ci --no-audit --no-fund --silent
+	@$(EMSCRIPTEN) $(call BUILD,$(WEB),banc)
+	node bench/navigateur.mjs $(WEB)/banc
 	@$(CONFIGURE) $(BANC) -DLUMOR_BENCH=ON -DLUMOR_TESTS=OFF -DCMAKE_BUILD_TYPE=Release
 	@$(call BUILD,$(BANC),banc lumor5)
 	bench/chrono.sh $(BANC)/lumor5
@@ -56,7 +59,7 @@ package:
 EMSCRIPTEN = NODE_PATH=/usr/share/nodejs
 web: site
 	@echo "The game's page is $(WEB)/site/index.html; any static host can serve $(WEB)/site."
-	@echo "To play here: python3 -m http.server -d $(WEB)/site -b 127.0.0.1 8000, then open http://127.0.0.1:8000/"
+	@echo "To play here: node tools/navigateur.mjs $(WEB)/site, then open http://127.0.0.1:8000/"
 
 site:
 	@tools/dependances.sh web

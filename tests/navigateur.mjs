@@ -3,20 +3,16 @@
 // a key shows the end screen, which stays once the status reaches the page.
 // Usage: node navigateur.mjs SITE PHOTOGRAPHE   (from the repository's root)
 import { execFileSync } from 'node:child_process';
-import { once } from 'node:events';
-import { mkdtempSync, readFile, readFileSync, rmSync } from 'node:fs';
-import { createServer } from 'node:http';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { extname, join } from 'node:path';
-import puppeteer from 'puppeteer-core';
+import { join } from 'node:path';
+
+import { lance, sers } from '../tools/navigateur.mjs';
 
 const [site, photographe] = process.argv.slice(2);
 const echecs = [];
 const verifie = (vrai, quoi) => vrai || echecs.push(quoi);
-const sorte = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
-const serveur = createServer((q, r) => readFile(join(site, q.url), (e, o) => e ? r.writeHead(404).end()
-  : r.writeHead(200, { 'Content-Type': sorte[extname(q.url)] ?? 'application/octet-stream' }).end(o)));
-await once(serveur.listen(0, '127.0.0.1'), 'listening');
+const serveur = await sers(site);
 
 // The native welcome screen, from a headless run of the game.
 const dossier = mkdtempSync(join(tmpdir(), 'navigateur-'));
@@ -27,9 +23,7 @@ for (const n of ['char', 'theend', 'blocatari', 'blosinclair', 'bloamiga', 'blor
   images[n] = url(`data/${n}.bmp`, 'image/bmp');
 rmSync(dossier, { recursive: true });
 
-const chromium = await puppeteer.launch({ executablePath: '/usr/bin/chromium', headless: true,
-  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--no-first-run',
-         '--disable-component-update', '--disable-sync'] });
+const chromium = await lance();
 const page = await chromium.newPage();
 page.on('pageerror', (e) => echecs.push(`page error: ${e.message}`));
 await page.setViewport({ width: 800, height: 640 });  // a canvas of 800 x 600
@@ -68,7 +62,7 @@ await page.evaluateOnNewDocument((images) => {
     .every((o, i) => i % 4 === 3 || o === 0);
   window.fin = () => ecarts('theend', { x: 0, y: 0, w: 1000, h: 700 }) === 0;
 }, images);
-await page.goto(`http://127.0.0.1:${serveur.address().port}/index.html`);
+await page.goto(serveur.adresse);
 
 // Each state is awaited by polling the canvas.
 const attends = (quoi, f) =>

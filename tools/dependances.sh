@@ -8,7 +8,7 @@ case "$1" in
   test)  paquets="$paquets libgtest-dev xvfb xdotool imagemagick valgrind chromium $paquetage" ;;
   web) paquets="$paquets emscripten dpkg-dev" ;;
   package) paquets="$paquets $paquetage" ;;
-  bench) paquets="$paquets xvfb xdotool" ;;
+  bench) paquets="$paquets xvfb xdotool chromium" ;;
 esac
 manque=""
 for p in $paquets; do
