@@ -18,7 +18,8 @@ export async function sers(dossier, port = 0) {
     } catch {}  // a malformed address is refused below
     if (chemin.includes('..')) return r.writeHead(403).end();
     readFile(join(dossier, chemin), (e, o) => e ? r.writeHead(404).end()
-      : r.writeHead(200, { 'Content-Type': sortes[extname(chemin)] ?? 'application/octet-stream' }).end(o));
+      : r.writeHead(200, { 'Content-Type': sortes[extname(chemin)] ?? 'application/octet-stream',
+                           'Content-Length': o.length }).end(o));
   });
   await once(serveur.listen(port, '127.0.0.1'), 'listening');
   serveur.adresse = `http://127.0.0.1:${serveur.address().port}/`;
