@@ -38,7 +38,7 @@ bench: site
 	@tools/dependances.sh bench
 	@npm ci --no-audit --no-fund --silent
 	@$(EMSCRIPTEN) $(call BUILD,$(WEB),banc)
-	node bench/navigateur.mjs $(WEB)/banc
+	node bench/navigateur.mjs $(WEB)/banc $(WEB)/site
 	@$(CONFIGURE) $(BANC) -DLUMOR_BENCH=ON -DLUMOR_TESTS=OFF -DCMAKE_BUILD_TYPE=Release
 	@$(call BUILD,$(BANC),banc lumor5)
 	bench/chrono.sh $(BANC)/lumor5
@@ -74,10 +74,14 @@ images:
 	@$(call BUILD,$(JEU),peintre)
 	./$(JEU)/tools/peintre data
 
-screenshots:
+# The browser's picture is taken by its test, in headless Chromium.
+screenshots: site
+	@tools/dependances.sh test
+	@npm ci --no-audit --no-fund --silent
 	@$(CONFIGURE) $(ESSAIS) -DLUMOR_TESTS=ON
 	@$(call BUILD,$(ESSAIS),photographe)
 	./$(ESSAIS)/tools/photographe docs
+	node tests/navigateur.mjs $(WEB)/site $(ESSAIS)/tools/photographe docs/navigateur.png
 
 clean:
 	rm -rf $(JEU) $(ESSAIS) $(ASAN) $(BANC) $(PAQUET) $(WEB) node_modules

@@ -1,7 +1,17 @@
-// Opens the benchmark's page in headless Chromium at two canvas sizes and
-// prints what it measured: frame work and whole-run time, game against a bare loop.
-// Usage: node bench/navigateur.mjs FOLDER
+// Weighs the game's page, gzipped as a host would send it, then opens the
+// benchmark's page in headless Chromium at two canvas sizes and prints what it
+// measured: frame work and whole-run time, the game against a bare loop.
+// Usage: node bench/navigateur.mjs BENCHFOLDER SITE
+import { readdirSync, readFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { gzipSync } from 'node:zlib';
+
 import { lance, sers } from '../tools/navigateur.mjs';
+
+const poids = readdirSync(process.argv[3]).map((f) =>
+  [f, gzipSync(readFileSync(join(process.argv[3], f)), { level: 9 }).length / 1024]);
+console.log(`download, gzipped: ${poids.map(([f, k]) => `${f} ${k.toFixed(1)} KB`).join(', ')}; ` +
+            `all ${poids.reduce((a, [, k]) => a + k, 0).toFixed(1)} KB`);
 
 const serveur = await sers(process.argv[2]);
 const chromium = await lance();

@@ -1,7 +1,9 @@
 // The browser build in Debian's Chromium, headless: the welcome screen equals
 // the native one, the mouse moves the tank, a resized page redraws the blocks,
-// a key shows the end screen, which stays once the status reaches the page.
-// Usage: node navigateur.mjs SITE PHOTOGRAPHE   (from the repository's root)
+// a key shows the end screen, which stays once the status reaches the page;
+// beside it, a run with no input plays to its end: 1,524 frames, status 0.
+// Usage: node navigateur.mjs SITE PHOTOGRAPHE [PICTURE]   (from the repository's root)
+// PICTURE: where to keep a picture of the page in play.
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -9,7 +11,7 @@ import { join } from 'node:path';
 
 import { lance, sers } from '../tools/navigateur.mjs';
 
-const [site, photographe] = process.argv.slice(2);
+const [site, photographe, photo] = process.argv.slice(2);
 const echecs = [];
 const verifie = (vrai, quoi) => vrai || echecs.push(quoi);
 const serveur = await sers(site);
@@ -21,9 +23,19 @@ const url = (f, type) => `data:${type};base64,${readFileSync(f).toString('base64
 const images = { accueil: url(join(dossier, 'accueil.png'), 'image/png') };
 for (const n of ['char', 'theend', 'blocatari', 'blosinclair', 'bloamiga', 'bloric'])
   images[n] = url(`data/${n}.bmp`, 'image/bmp');
-rmSync(dossier, { recursive: true });
 
 const chromium = await lance();
+// Every present puts the picture on the canvas once: 1,524 frames and 4 screens.
+const seule = await chromium.newPage();
+await seule.evaluateOnNewDocument(() => {
+  const pose = CanvasRenderingContext2D.prototype.putImageData;
+  window.presents = 0;
+  CanvasRenderingContext2D.prototype.putImageData = function (...a) {
+    ++window.presents;
+    return pose.apply(this, a);
+  };
+});
+await seule.goto(serveur.adresse);
 const page = await chromium.newPage();
 page.on('pageerror', (e) => echecs.push(`page error: ${e.message}`));
 await page.setViewport({ width: 800, height: 640 });  // a canvas of 800 x 600
@@ -65,14 +77,15 @@ await page.evaluateOnNewDocument((images) => {
 await page.goto(serveur.adresse);
 
 // Each state is awaited by polling the canvas.
-const attends = (quoi, f) =>
-  page.waitForFunction(f, { polling: 50, timeout: 60000 }).catch(() => echecs.push(quoi));
+const attends = (quoi, f, p = page) =>
+  p.waitForFunction(f, { polling: 50, timeout: 90000 }).catch(() => echecs.push(quoi));
 await attends('welcome screen as native', () => ecarts('accueil', { x: 0, y: 0, w: 800, h: 600 }) === 0);
 await page.mouse.move(100, 600);
 await attends('tank under the mouse', () => ecarts('char', { x: 100, y: 525, w: 80, h: 50 }) === 0);
 await page.mouse.move(500, 600);
 await attends('tank moved, its old place black', () =>
   ecarts('char', { x: 500, y: 525, w: 80, h: 50 }) === 0 && noir({ x: 100, y: 525, w: 80, h: 50 }));
+await page.screenshot({ path: photo ?? join(dossier, 'page.png') });
 await page.setViewport({ width: 1000, height: 740 });
 await attends('block row at 1000 x 700', () => blocs(1000, 700));
 await page.keyboard.press('KeyA');
@@ -80,8 +93,11 @@ await attends('end screen at 1000 x 700', () => fin());
 await attends('status 0 reaches the page', () => window.statut === 0);
 verifie(await page.evaluate(() => fin() && !document.getElementById('encore').hidden)
   .catch(() => false), 'end screen kept, play again offered');
+await attends('run with no input: status 0 after 1,528 presents', () =>
+  window.statut === 0 && window.presents === 1528, seule);
 
 await chromium.close();
 serveur.close();
+rmSync(dossier, { recursive: true });
 for (const e of echecs) console.error(`navigateur: ${e}`);
 process.exit(echecs.length ? 1 : 0);
