@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "lumor5.h"
+#include "toile.h"
 
 namespace {
 
@@ -42,18 +43,22 @@ double moyennecentrale(std::vector<double> v) {
 
 // The same screens, waits and frames as the game, each frame a bare present.
 int bancnu(chrono& t) {
+    jeu j;
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return 1;
-    SDL_Window* w = SDL_CreateWindow(titre, 0, 0, 800, 600, SDL_WINDOW_RESIZABLE);
-    SDL_Renderer* r = SDL_CreateRenderer(w, -1, SDL_RENDERER_SOFTWARE);
-    int largeur = 0, hauteur = 0;
-    SDL_GetWindowSize(w, &largeur, &hauteur);
-    SDL_Texture* toile = SDL_CreateTexture(r, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
-                                           largeur, hauteur);
-    const auto montre = [r, toile] {
+    j.window.reset(SDL_CreateWindow(titre, 0, 0, j.largeur, j.hauteur, SDL_WINDOW_RESIZABLE));
+    j.renderer.reset(SDL_CreateRenderer(j.window.get(), -1, SDL_RENDERER_SOFTWARE));
+    SDL_GetWindowSize(j.window.get(), &j.largeur, &j.hauteur);  // the canvas's size
+    if (!j.renderer || !creetoile(j, j.largeur, j.hauteur)) {
+        std::fprintf(stderr, "banc: no bare loop: %s\n", SDL_GetError());
+        libere(j);
+        return 1;
+    }
+    SDL_Renderer* r = j.renderer.get();
+    const auto montre = [&j, r] {
         SDL_SetRenderTarget(r, nullptr);
-        SDL_RenderCopy(r, toile, nullptr, nullptr);
+        SDL_RenderCopy(r, j.toile.get(), nullptr, nullptr);
         SDL_RenderPresent(r);
-        SDL_SetRenderTarget(r, toile);
+        SDL_SetRenderTarget(r, j.toile.get());
     };
     montre();
     montre();
@@ -67,10 +72,7 @@ int bancnu(chrono& t) {
     attends(dureefinie, &t);
     montre();
     attends(dureefin, &t);
-    SDL_DestroyTexture(toile);
-    SDL_DestroyRenderer(r);
-    SDL_DestroyWindow(w);
-    SDL_Quit();
+    libere(j);
     return 0;
 }
 
@@ -79,6 +81,8 @@ int bancnu(chrono& t) {
 int main() {
     setenv("SDL_EMSCRIPTEN_ASYNCIFY", "0", 1);  // a hint would not outlive SDL_Quit
     chrono nu, partie;
+    nu.images.reserve(nombretableaux * 254);  // so that timing allocates nothing
+    partie.images.reserve(nombretableaux * 254);
     double debut = emscripten_get_now();
     if (bancnu(nu) != 0) return 1;
     const double toutnu = emscripten_get_now() - debut;
@@ -91,8 +95,9 @@ int main() {
     const double mp = moyennecentrale(partie.images), mn = moyennecentrale(nu.images);
     std::printf("size %dx%d: frames %d, presents %d, status %d\n", j.largeur, j.hauteur,
                 partie.attentesimage, j.presentations, statut);
-    std::printf("frame work (mean of the middle half): game %.3f ms, bare loop %.3f ms, ratio %.2f\n", mp, mn,
-                mp / mn);
+    std::printf(
+        "frame work (mean of the middle half): game %.3f ms, bare loop %.3f ms, ratio %.2f\n", mp,
+        mn, mp / mn);
     std::printf("whole run: game %.2f s, bare loop %.2f s, ratio %.3f\n", toutpartie / 1000.0,
                 toutnu / 1000.0, toutpartie / toutnu);
     return statut;
