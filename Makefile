@@ -24,9 +24,8 @@ build:
 
 # The headless suite also runs built with the address and undefined-behaviour
 # sanitizers, as one more test of the same ctest run, so one summary ends it.
-test: site
+test: site node_modules
 	@tools/dependances.sh test
-	@npm ci --no-audit --no-fund --silent
 	@$(CONFIGURE) $(ASAN) -DLUMOR_SANITIZE=ON -DLUMOR_TESTS=ON
 	@$(call BUILD,$(ASAN),essais)
 	@$(CONFIGURE) $(ESSAIS) -DLUMOR_TESTS=ON -DLUMOR_ESSAIS_ASAN=$(CURDIR)/$(ASAN)/tests/essais \
@@ -34,9 +33,8 @@ test: site
 	@$(call BUILD,$(ESSAIS))
 	@cd $(ESSAIS) && ctest --output-on-failure -j $(JOBS)
 
-bench: site
+bench: site node_modules
 	@tools/dependances.sh bench
-	@npm ci --no-audit --no-fund --silent
 	@$(EMSCRIPTEN) $(call BUILD,$(WEB),banc)
 	node bench/navigateur.mjs $(WEB)/banc $(WEB)/site
 	@$(CONFIGURE) $(BANC) -DLUMOR_BENCH=ON -DLUMOR_TESTS=OFF -DCMAKE_BUILD_TYPE=Release
@@ -69,15 +67,19 @@ site:
 	  -DSDL2_DIR=$(CURDIR)/$(WEB)/sdl2/lib/cmake/SDL2 -DCMAKE_BUILD_TYPE=MinSizeRel -DLUMOR_TESTS=OFF
 	@$(EMSCRIPTEN) $(call BUILD,$(WEB))
 
+# puppeteer-core, at the version the lock file pins, for the browser's test and benchmark.
+node_modules: package.json package-lock.json
+	@npm ci --no-audit --no-fund --silent
+	@touch node_modules
+
 images:
 	@$(CONFIGURE) $(JEU) -DLUMOR_TESTS=OFF
 	@$(call BUILD,$(JEU),peintre)
 	./$(JEU)/tools/peintre data
 
 # The browser's picture is taken by its test, in headless Chromium.
-screenshots: site
+screenshots: site node_modules
 	@tools/dependances.sh test
-	@npm ci --no-audit --no-fund --silent
 	@$(CONFIGURE) $(ESSAIS) -DLUMOR_TESTS=ON
 	@$(call BUILD,$(ESSAIS),photographe)
 	./$(ESSAIS)/tools/photographe docs

@@ -6,9 +6,9 @@
 # Usage: tools/sdlweb.sh DEST
 set -e
 dest=$(realpath -m "$1")
-[ -f "$dest/lib/libSDL2.a" ] && exit 0
-"$(dirname "$0")/sourcesdebian.sh"
 version=$(dpkg-query -W -f='${Version}' libsdl2-dev)
+[ -f "$dest/lib/libSDL2.a" ] && [ "$(cat "$dest/version" 2>/dev/null)" = "$version" ] && exit 0
+"$(dirname "$0")/sourcesdebian.sh"
 rm -rf "$dest" && mkdir -p "$dest/source" "$dest/include/SDL2" "$dest/objets" "$dest/lib/cmake/SDL2"
 (cd "$dest/source" && apt-get source -qq "libsdl2=$version" >/dev/null 2>&1) ||
   { echo "cannot fetch the libsdl2 $version sources (apt-get source)" >&2; exit 1; }
@@ -46,3 +46,4 @@ add_library(SDL2::SDL2 STATIC IMPORTED)
 set_target_properties(SDL2::SDL2 PROPERTIES IMPORTED_LOCATION "${racine}/lib/libSDL2.a"
   INTERFACE_INCLUDE_DIRECTORIES "${racine}/include/SDL2")
 FIN
+echo "$version" >"$dest/version"
