@@ -1,6 +1,7 @@
 // The browser build in Debian's Chromium, headless: the welcome screen equals
 // the native one, the mouse moves the tank, a resized page redraws the blocks,
-// a key shows the end screen, which stays once the status reaches the page;
+// a finger's drag moves it too, a key shows the end screen, which stays once
+// the status reaches the page;
 // beside it, a run with no input plays to its end: 1,524 frames, status 0.
 // Usage: node navigateur.mjs SITE PHOTOGRAPHE [PICTURE]   (from the repository's root)
 // PICTURE: where to keep a picture of the page in play.
@@ -38,7 +39,7 @@ await seule.evaluateOnNewDocument(() => {
 await seule.goto(serveur.adresse);
 const page = await chromium.newPage();
 page.on('pageerror', (e) => echecs.push(`page error: ${e.message}`));
-await page.setViewport({ width: 800, height: 640 });  // a canvas of 800 x 600
+await page.setViewport({ width: 800, height: 640, hasTouch: true });  // a canvas of 800 x 600
 await page.evaluateOnNewDocument((images) => {
   const lues = {};
   for (const [n, u] of Object.entries(images)) {
@@ -86,7 +87,12 @@ await page.mouse.move(500, 600);
 await attends('tank moved, its old place black', () =>
   ecarts('char', { x: 500, y: 525, w: 80, h: 50 }) === 0 && noir({ x: 100, y: 525, w: 80, h: 50 }));
 await page.screenshot({ path: photo ?? join(dossier, 'page.png') });
-await page.setViewport({ width: 1000, height: 740 });
+await page.touchscreen.touchStart(300, 600);
+await page.touchscreen.touchMove(320, 600);
+await page.touchscreen.touchEnd();
+await attends('tank dragged by a finger', () =>
+  ecarts('char', { x: 320, y: 525, w: 80, h: 50 }) === 0 && noir({ x: 500, y: 525, w: 80, h: 50 }));
+await page.setViewport({ width: 1000, height: 740, hasTouch: true });
 await attends('block row at 1000 x 700', () => blocs(1000, 700));
 await page.keyboard.press('KeyA');
 await attends('end screen at 1000 x 700', () => fin());
