@@ -68,9 +68,10 @@ await page.evaluateOnNewDocument((images) => {
       }
     return faux;
   };
-  window.blocs = (W, H) => canvas().width === W && ['blocatari', 'blosinclair', 'bloamiga', 'bloric']
-    .every((n, k) => ecarts(n, { x: Math.floor((k + 1) * W / 5) - Math.floor(W / 20),
-      y: Math.floor(3 * H / 4), w: Math.floor(W / 10), h: Math.floor(H / 12) }, true) === 0);
+  window.blocs = (W, H) => canvas().width === W &&
+    ['blocatari', 'blosinclair', 'bloamiga', 'bloric'].every((n, k) => ecarts(n, {
+      x: Math.floor((k + 1) * W / 5) - Math.floor(W / 20), y: Math.floor(3 * H / 4),
+      w: Math.floor(W / 10), h: Math.floor(H / 12) }, true) === 0);
   window.noir = (r) => canvas().getContext('2d').getImageData(r.x, r.y, r.w, r.h).data
     .every((o, i) => i % 4 === 3 || o === 0);
   window.fin = () => ecarts('theend', { x: 0, y: 0, w: 1000, h: 700 }) === 0;
@@ -80,7 +81,8 @@ await page.goto(serveur.adresse);
 // Each state is awaited by polling the canvas.
 const attends = (quoi, f, p = page) =>
   p.waitForFunction(f, { polling: 50, timeout: 90000 }).catch(() => echecs.push(quoi));
-await attends('welcome screen as native', () => ecarts('accueil', { x: 0, y: 0, w: 800, h: 600 }) === 0);
+await attends('welcome screen as native', () =>
+  ecarts('accueil', { x: 0, y: 0, w: 800, h: 600 }) === 0);
 await page.mouse.move(100, 600);
 await attends('tank under the mouse', () => ecarts('char', { x: 100, y: 525, w: 80, h: 50 }) === 0);
 await page.mouse.move(500, 600);

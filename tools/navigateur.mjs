@@ -14,7 +14,8 @@ export async function sers(dossier, port = 0) {
   const serveur = createServer((q, r) => {
     let chemin = '..';
     try {
-      chemin = normalize(decodeURIComponent(new URL(q.url, 'http://l').pathname)).replace(/\/$/, '/index.html');
+      const demande = decodeURIComponent(new URL(q.url, 'http://l').pathname);
+      chemin = normalize(demande).replace(/\/$/, '/index.html');
     } catch {}  // a malformed address is refused below
     if (chemin.includes('..')) return r.writeHead(403).end();
     readFile(join(dossier, chemin), (e, o) => e ? r.writeHead(404).end()
@@ -27,9 +28,12 @@ export async function sers(dossier, port = 0) {
 }
 
 // Headless, with no network of its own: this machine has none to offer.
-export const lance = async () => (await import('puppeteer-core')).default.launch({ executablePath: '/usr/bin/chromium', headless: true,
-  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--no-first-run',
-         '--disable-component-update', '--disable-sync'] });
+export async function lance() {
+  const puppeteer = (await import('puppeteer-core')).default;  // only the tests need it
+  return puppeteer.launch({ executablePath: '/usr/bin/chromium', headless: true,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--no-first-run',
+           '--disable-component-update', '--disable-sync'] });
+}
 
 if (process.argv[1] === fileURLToPath(import.meta.url)) {
   const serveur = await sers(process.argv[2], Number(process.argv[3] ?? 8000));
