@@ -46,7 +46,7 @@ blocs() {  # the blocks' bottom rows, never notched
 if [ "$2" != geante ]; then
     mkdir "$tmp/peint" && "$3" "$tmp/peint" >/dev/null && diff -r "$tmp/peint" data || echec "data/ differs"
     "$4" "$tmp" >/dev/null && [ -s "$tmp/accueil.png" ] && [ -s "$tmp/jeu.png" ] || echec "no screenshots"
-    [[ $("$jeu" --version) == "lumor5 "[0-9]* ]] && "$jeu" --help >"$tmp/aide" && grep -q "any key" "$tmp/aide" ||
+    vu=$("$jeu" --version) && [[ $vu == "lumor5 "[0-9]* ]] && "$jeu" --help >"$tmp/aide" && grep -q "any key" "$tmp/aide" ||
         echec "--help, --version"
     vu=$(seul -u DISPLAY -u WAYLAND_DISPLAY)
     [[ $vu == "1 "*"lumor5: no display to open a window on: "*"offscreen driver" ]] || echec "$vu"
