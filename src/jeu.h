@@ -85,6 +85,7 @@ struct jeu {
     SDL_Rect rectchar = {};
     SDL_Rect vaisseaux[4] = {};
     SDL_Event evenement = {};
+    Uint32 remise = 0;  // the picture lost by the renderer: the reset event's type, or 0
 
     int presentations = 0;  // pictures shown so far
 

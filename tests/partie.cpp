@@ -78,11 +78,15 @@ TEST(Partie, SansToucheNiRedimension) {
 // Guards the event and size steps: events queued before play taken one a frame; a change
 // of width alone or height alone; sizes from one pixel to past the widest picture (16384)
 // the renderer holds; a key ending the run unpresented and without the last wait; the end
-// picture at the size of the moment.
+// picture at the size of the moment. A renderer that lost the picture (and on a lost device
+// every texture) says so with an event: the field is rebuilt, and the player's motion queued
+// behind that event is still taken in the same frame.
 TEST(Partie, EvenementsTaillesEtTouche) {
     scenario s;
-    const int tailles[][3] = {{240, 1000, 700},  {260, 1200, 700},  {270, 1200, 800}, {280, 1, 1},
-                              {285, 20000, 100}, {290, 4000, 3000}, {295, 1000, 700}};
+    const int cibles = SDL_RENDER_TARGETS_RESET, appareil = SDL_RENDER_DEVICE_RESET;
+    const int tailles[][4] = {{180, 800, 600, cibles}, {190, 800, 600, appareil}, {240, 1000, 700},
+                              {260, 1200, 700},        {270, 1200, 800},          {280, 1, 1},
+                              {285, 20000, 100},       {290, 4000, 3000},         {295, 1000, 700}};
     int presentees = 0;
     s.script = [&](scenario& s, Uint32 ms) {
         jeu& j = s.j;
@@ -99,6 +103,11 @@ TEST(Partie, EvenementsTaillesEtTouche) {
         if (n == 4) EXPECT_EQ(j.rectchar.x, 130) << "frame 3 took the fourth motion";
         for (const auto& t : tailles) {
             if (n == t[0]) SDL_SetWindowSize(j.window.get(), t[1], t[2]);
+            if (n == t[0] && t[3]) {  // the picture spoiled; on a lost device, a texture gone
+                copie(j, imageaccueil, j.rectecran[0]);
+                if (t[3] == appareil) j.textures[imageatari].reset();
+                pousse(t[3]), pousse(SDL_MOUSEMOTION, t[0]);
+            }
             const int w = std::min(t[1], 16384), h = t[2];
             int tw = 0, th = 0;
             SDL_QueryTexture(j.toile.get(), nullptr, nullptr, &tw, &th);
@@ -108,6 +117,8 @@ TEST(Partie, EvenementsTaillesEtTouche) {
                 EXPECT_TRUE(j.blocs[k].x == (k + 1) * w / 5 - w / 20 && j.blocs[k].y == 3 * h / 4 &&
                             (h < 120 || ecarts(j, image(imageatari + k), j.blocs[k]) == 0))
                     << w;
+            EXPECT_TRUE(n != t[0] + 1 || !t[3] ||
+                        (toutnoir(j, {0, 500, 800, 100}) && j.rectchar.x == t[0]));
         }
         if (n == 241) {
             EXPECT_TRUE(j.blocs[0].w == 100 && j.blocs[0].h == 58);
