@@ -7,12 +7,13 @@ ASAN := build-asan
 BANC := build-bench
 PAQUET := build-paquet
 WEB := build-web
+WINDOWS := build-windows
 JOBS := 2
 # Builds say nothing but warnings and errors.
 CONFIGURE = cmake -S . -DCMAKE_RULE_MESSAGES=OFF -DCMAKE_TARGET_MESSAGES=OFF --log-level=WARNING >/dev/null -B
 BUILD = cmake --build $(1) -j $(JOBS) $(if $(2),--target $(2)) -- --no-print-directory -s
 
-.PHONY: run test bench build clean images screenshots package web site
+.PHONY: run test bench build clean images screenshots package web site windows
 
 run: build
 	./$(JEU)/lumor5
@@ -24,12 +25,12 @@ build:
 
 # The headless suite also runs built with the address and undefined-behaviour
 # sanitizers, as one more test of the same ctest run, so one summary ends it.
-test: site node_modules
+test: site node_modules windows
 	@tools/dependances.sh test
 	@$(CONFIGURE) $(ASAN) -DLUMOR_SANITIZE=ON -DLUMOR_TESTS=ON
 	@$(call BUILD,$(ASAN),essais)
 	@$(CONFIGURE) $(ESSAIS) -DLUMOR_TESTS=ON -DLUMOR_ESSAIS_ASAN=$(CURDIR)/$(ASAN)/tests/essais \
-	  -DLUMOR_WEB=$(CURDIR)/$(WEB)/site
+	  -DLUMOR_WEB=$(CURDIR)/$(WEB)/site -DLUMOR_WINDOWS=$(CURDIR)/$(WINDOWS)
 	@$(call BUILD,$(ESSAIS))
 	@cd $(ESSAIS) && ctest --output-on-failure -j $(JOBS)
 
@@ -61,11 +62,25 @@ web: site
 
 site:
 	@tools/dependances.sh web
-	@$(EMSCRIPTEN) tools/sdlweb.sh $(WEB)/sdl2
+	@$(EMSCRIPTEN) tools/sdl.sh web $(WEB)/sdl2
 	@$(EMSCRIPTEN) $(CONFIGURE) $(WEB) -DEMSCRIPTEN_SYSTEM_PROCESSOR=wasm32 \
 	  -DCMAKE_TOOLCHAIN_FILE=$$(em-config EMSCRIPTEN_ROOT)/cmake/Modules/Platform/Emscripten.cmake \
 	  -DSDL2_DIR=$(CURDIR)/$(WEB)/sdl2/lib/cmake/SDL2 -DCMAKE_BUILD_TYPE=MinSizeRel -DLUMOR_TESTS=OFF
 	@$(EMSCRIPTEN) $(call BUILD,$(WEB))
+
+# Windows x86_64 with mingw-w64: SDL2 from Debian's sources, built once; the
+# icon painted here by the art generator; the game, its zip and its installer.
+windows:
+	@tools/dependances.sh windows
+	@tools/sdl.sh windows $(WINDOWS)/sdl2
+	@$(CONFIGURE) $(JEU) -DLUMOR_TESTS=OFF
+	@$(call BUILD,$(JEU),peintre)
+	@mkdir -p $(WINDOWS)/icone && ./$(JEU)/tools/peintre --icone $(WINDOWS)/icone
+	@$(CONFIGURE) $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/windows/mingw.cmake \
+	  -DSDL2_DIR=$(CURDIR)/$(WINDOWS)/sdl2/lib/cmake/SDL2 -DCMAKE_BUILD_TYPE=Release -DLUMOR_TESTS=OFF
+	@$(call BUILD,$(WINDOWS))
+	@cd $(WINDOWS) && cpack >cpack.log 2>&1 || { cat cpack.log; false; }
+	@echo "For Windows: $(WINDOWS)/$$(cd $(WINDOWS) && ls lumor5-*-windows-x86_64.zip) and $$(cd $(WINDOWS) && ls lumor5-*-setup.exe)"
 
 # puppeteer-core, at the version the lock file pins, for the browser's test and benchmark.
 node_modules: package.json package-lock.json
@@ -86,4 +101,4 @@ screenshots: site node_modules
 	node tests/navigateur.mjs $(WEB)/site $(ESSAIS)/tools/photographe docs/navigateur.png
 
 clean:
-	rm -rf $(JEU) $(ESSAIS) $(ASAN) $(BANC) $(PAQUET) $(WEB) node_modules
+	rm -rf $(JEU) $(ESSAIS) $(ASAN) $(BANC) $(PAQUET) $(WEB) $(WINDOWS) node_modules

@@ -22,16 +22,22 @@ Uint32 lit16(const Uint8* p) {
     return static_cast<Uint32>(p[0] | p[1] << 8);
 }
 
-// Only a regular file: opening a FIFO would wait for a writer forever. The
-// reason for a refusal is the OS's own.
-SDL_RWops* ouvre(const char* chemin) {
 #ifdef _WIN32
-    return SDL_RWFromFile(chemin, "rb");
+constexpr int lecture = O_RDONLY | O_BINARY | O_NOINHERIT;
 #else
-    const int fd = open(chemin, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+constexpr int lecture = O_RDONLY | O_NONBLOCK | O_CLOEXEC;
+#endif
+
+// Only a regular file: opening a FIFO would wait for a writer forever. The
+// reason for a refusal is the OS's own, but for a folder, which Windows
+// refuses to open as if access were denied.
+SDL_RWops* ouvre(const char* chemin) {
+    const int fd = open(chemin, lecture);
     struct stat etat;
     if (fd < 0 || fstat(fd, &etat) != 0) {
-        SDL_SetError("%s", std::strerror(errno));
+        const int raison = errno;
+        const bool dossier = stat(chemin, &etat) == 0 && S_ISDIR(etat.st_mode);
+        SDL_SetError("%s", dossier ? "not a regular file" : std::strerror(raison));
     } else if (!S_ISREG(etat.st_mode)) {
         SDL_SetError("not a regular file");
     } else if (FILE* f = fdopen(fd, "rb")) {
@@ -41,7 +47,6 @@ SDL_RWops* ouvre(const char* chemin) {
     }
     if (fd >= 0) close(fd);
     return nullptr;
-#endif
 }
 
 // SDL believes a bitmap's header: a file of a few bytes that claims 30000 x
@@ -89,15 +94,19 @@ bool credible(SDL_RWops* flux) {
 
 }  // namespace
 
+SDL_Surface* chargeimage(const char* chemin) {
+    SDL_RWops* flux = ouvre(chemin);
+    if (flux && !credible(flux)) {
+        SDL_RWclose(flux);
+        return nullptr;
+    }
+    return flux ? SDL_LoadBMP_RW(flux, 1) : nullptr;
+}
+
 // A picture that cannot be had is reported and then simply not drawn.
 void chargeimages(jeu& j) {
     for (int i = 0; i < nombreimages; ++i) {
-        SDL_RWops* flux = ouvre(fichiers[i]);
-        if (flux && !credible(flux)) {
-            SDL_RWclose(flux);
-            flux = nullptr;
-        }
-        if (flux) j.surfaces[i].reset(SDL_LoadBMP_RW(flux, 1));
+        j.surfaces[i].reset(chargeimage(fichiers[i]));
         if (!j.surfaces[i])
             std::fprintf(stderr, "lumor5: cannot load %s: %s\n", fichiers[i], SDL_GetError());
     }

@@ -11,8 +11,13 @@
 
 namespace {
 
+// A program started from Windows' desktop has no stderr: the line goes to a
+// message box there.
 bool echec(const char* quoi) {
-    std::fprintf(stderr, "lumor5: %s: %s\n", quoi, SDL_GetError());
+    char ligne[512];
+    SDL_snprintf(ligne, sizeof ligne, "lumor5: %s: %s\n", quoi, SDL_GetError());
+    if (std::fputs(ligne, stderr) == EOF || fileno(stderr) < 0)
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "LUMOR", ligne, nullptr);
     return false;
 }
 

@@ -21,7 +21,9 @@ bool demarre(jeu& j);
 void libere(jeu& j);
 bool joue(jeu& j, const plateforme& p);
 
-// Pictures (images.cpp).
+// Pictures (images.cpp). chargeimage reads one picture file, or says why not
+// through SDL_GetError and gives null.
+SDL_Surface* chargeimage(const char* chemin);
 void chargeimages(jeu& j);
 void creetextures(jeu& j);
 

@@ -5,20 +5,27 @@
 # launcher unpacked elsewhere: title, size, place, blocks, tank, a key ending it in
 # the one-second end screen; the game with stdin and stderr closed, which must not
 # hang; Ctrl+C, though the game ignores quit requests; a giant window (geante, 10 s).
-# Usage: tests/programmes.sh GAME CPACKCONFIG PEINTRE PHOTOGRAPHE | GAME geante
+# windows: the zip and the installer under Wine, in a prefix of their own (30 s).
+# Usage: tests/programmes.sh GAME CPACKCONFIG PEINTRE PHOTOGRAPHE | GAME geante | ZIP windows SETUP
 set -u
 jeu=$(realpath "$1")
+accueil=$(realpath docs/accueil.png)
 tmp=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$tmp"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null; [ -n "${WINEPREFIX:-}" ] && wineserver -k; rm -rf "$tmp"' EXIT
 echec() { echo "FAIL: $*"; exit 1; }
 ok() { echo "ok: $* ($SECONDS s)"; }
 seul() { env -u SDL_VIDEODRIVER "$@" "$jeu" 2>"$tmp/dit"; echo "$? $(cat "$tmp/dit")"; }
-lance() {  # $1 with SIGINT as a terminal gives it, stdin and stderr closed if $2; its window
-    if [ -n "${2:-}" ]; then env --default-signal=INT "$1" <&- 2>&- & else env --default-signal=INT "$1" & fi
+lance() {  # "$@" with SIGINT as a terminal gives it, stdin and stderr closed if $ferme; its window
+    if [ -n "${ferme:-}" ]; then env --default-signal=INT "$@" <&- 2>&- & else env --default-signal=INT "$@" & fi
     jpid=$!
-    wid=$(timeout 10 xdotool search --sync --name "LUMOR" | head -n 1)
+    wid=$(timeout 10 xdotool search --sync --name "LUMOR" 2>/dev/null | head -n 1)
     [ -n "$wid" ] || echec "no window appeared"
     eval "$(xdotool getwindowgeometry --shell "$wid")"
+}
+fenetre() {  # the game's window: its title, size and place
+    titre="essai  SDL2 LUMOR -  fenêtre redimensionnable - pressez une touche pour sortir - utiliser la Souris pour deplacer le Char"
+    [ "$(xdotool getwindowname "$wid")" = "$titre" ] || echec "title '$(xdotool getwindowname "$wid")'"
+    [ "$WIDTH,$HEIGHT,$X,$Y" = 800,600,240,212 ] || echec "window ${WIDTH}x${HEIGHT} at $X,$Y"
 }
 termine() {  # a key, or the signal $1; sets statut and duree (ms)
     local debut=$(date +%s%N)
@@ -43,7 +50,7 @@ blocs() {  # the blocks' bottom rows, never notched
         $((X + 160)),$((Y + 497)) $((X + 320)),$((Y + 497)) $((X + 480)),$((Y + 497)) $((X + 640)),$((Y + 497))
 }
 
-if [ "$2" != geante ]; then
+if [[ $2 != geante && $2 != windows ]]; then
     mkdir "$tmp/peint" && "$3" "$tmp/peint" >/dev/null && diff -r "$tmp/peint" data || echec "data/ differs"
     "$4" "$tmp" >/dev/null && [ -s "$tmp/accueil.png" ] && [ -s "$tmp/jeu.png" ] || echec "no screenshots"
     vu=$("$jeu" --version) && [[ $vu == "lumor5 "[0-9]* ]] && "$jeu" --help >"$tmp/aide" && grep -q "any key" "$tmp/aide" ||
@@ -64,7 +71,7 @@ Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$tmp/display" 2>/dev/n
 for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$tmp/display")
 unset SDL_VIDEODRIVER
-mkdir "$tmp/ailleurs" && cp -r data "$tmp/ailleurs" && cd "$tmp/ailleurs" || exit 1
+[ "$2" = windows ] || { mkdir "$tmp/ailleurs" && cp -r data "$tmp/ailleurs" && cd "$tmp/ailleurs"; } || exit 1
 if [ "$2" = geante ]; then  # once before play and once during it; brought back, no warning
     lance "$jeu" 2>"$tmp/dit"
     for fois in before during; do
@@ -81,11 +88,49 @@ if [ "$2" = geante ]; then  # once before play and once during it; brought back,
     termine
     [ "$statut" = 0 ] && [ ! -s "$tmp/dit" ] || echec "status $statut, said: $(cat "$tmp/dit")"
     ok "a 32767x32767 window, before and during play, is brought back to 16384x16384"
+elif [ "$2" = windows ]; then
+    export WINEPREFIX=$tmp/wine WINEDEBUG=-all HOME=$tmp WINEDLLOVERRIDES="winemenubuilder.exe,mscoree,mshtml=d"
+    installeur=$(realpath "$3") && cd "$tmp" && unzip -q "$jeu" && cd lumor5-*-windows-x86_64 || echec "unzip"
+    vu=$(wine lumor5.exe --version 2>/dev/null) && [[ $vu == "lumor5 "[0-9]*$'\r' ]] || echec "--version said '$vu'"
+    lance wine lumor5.exe 2>"$tmp/dit"
+    fenetre
+    for _ in $(seq 20); do
+        import -window root -crop 800x600+$X+$Y +repage "$tmp/vu.png"
+        ae=$(compare -metric AE "$accueil" "$tmp/vu.png" null: 2>&1) && break
+    done
+    [ "$ae" = 0 ] || echec "the welcome screen differs from docs/accueil.png by $ae pixels"
+    blocs
+    xdotool mousemove $((X + 300)) $((Y + 100))
+    attends "104,104,104" $((X + 342)),$((Y + 557))  # in play
+    # Direct3D resets its device at each resize: there and back within a frame, many times.
+    for _ in $(seq 10); do xdotool windowsize "$wid" 900 700; xdotool windowsize "$wid" 800 600; sleep 0.05; done
+    xdotool mousemove $((X + 500)) $((Y + 100))
+    attends "104,104,104" $((X + 542)),$((Y + 557))
+    blocs
+    termine
+    [ "$statut" = 0 ] && [ ! -s "$tmp/dit" ] && [ "$duree" -lt 6000 ] ||
+        echec "status $statut after $duree ms, said: $(cat "$tmp/dit")"
+    ok "the zip under Wine: titled, 800x600, centred; the welcome screen to the pixel;" \
+        "the blocks kept through resizes; a key ends it after $duree ms"
+    vu=$(SDL_VIDEODRIVER=introuvable timeout 10 wine lumor5.exe 2>&1)
+    [[ $? == 1 && $vu == "lumor5: cannot start SDL's video: "*$'\r' ]] || echec "a failed start said '$vu'"
+    SDL_VIDEODRIVER=introuvable lance wine start /wait lumor5.exe  # from the desktop: no stderr
+    [ "$(xdotool getwindowname "$wid")" = LUMOR ] && xdotool key --window "$wid" Return 2>/dev/null &&
+        wait $jpid; [ $? = 1 ] || echec "no message box"
+    ok "a failed start: one line on stderr, or a message box when there is none"
+    wine "$installeur" /S && wineserver -w || echec "the installer failed"
+    cd / && lance wine start /wait 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\LUMOR\LUMOR.lnk' 2>"$tmp/dit"
+    blocs && termine
+    [ "$statut" = 0 ] && [ ! -s "$tmp/dit" ] || echec "the installed game: status $statut, said: $(cat "$tmp/dit")"
+    installe="$WINEPREFIX/drive_c/Program Files/LUMOR"
+    cles='HKLM\Software\The LUMOR team' desinstalle='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\LUMOR'
+    wineserver -w && wine "$installe/Uninstall.exe" /S && wineserver -w && [ ! -e "$installe" ] &&
+        [ -z "$(find "$WINEPREFIX/drive_c" -iname "*lumor*")" ] && ! wine reg query "$cles" 2>/dev/null &&
+        ! wine reg query "$desinstalle" 2>/dev/null || echec "left behind"
+    ok "installed silently under Program Files, started from its shortcut, uninstalled leaving nothing"
 else
     lance "$tmp/r/usr/games/lumor5" 2>"$tmp/dit"
-    titre="essai  SDL2 LUMOR -  fenêtre redimensionnable - pressez une touche pour sortir - utiliser la Souris pour deplacer le Char"
-    [ "$(xdotool getwindowname "$wid")" = "$titre" ] || echec "title '$(xdotool getwindowname "$wid")'"
-    [ "$WIDTH,$HEIGHT,$X,$Y" = 800,600,240,212 ] || echec "window ${WIDTH}x${HEIGHT} at $X,$Y"
+    fenetre
     blocs
     xdotool mousemove $((X + 300)) $((Y + 100))
     attends "104,104,104" $((X + 342)),$((Y + 557))
@@ -93,7 +138,7 @@ else
     [ "$statut" = 0 ] && [ ! -s "$tmp/dit" ] && [ "$duree" -ge 1000 ] && [ "$duree" -lt 3000 ] ||
         echec "status $statut after $duree ms, said: $(cat "$tmp/dit")"
     ok "the unpacked launcher: titled, 800x600, centred; blocks and tank; a key ends it after $duree ms"
-    rm data/bombe.bmp && lance "$jeu" ferme && blocs
+    rm data/bombe.bmp && ferme=1 lance "$jeu" && blocs
     [ "$(readlink /proc/$jpid/fd/0 /proc/$jpid/fd/2)" = $'/dev/null\n/dev/null' ] || echec "closed descriptors taken"
     termine -INT
     [ "$statut" = 130 ] || echec "Ctrl+C left status $statut, not 130"

@@ -1,12 +1,14 @@
 #!/bin/sh
 # Installs the Debian packages a command needs, only those that are missing.
-# Usage: tools/dependances.sh run|test|bench|package|web
+# Usage: tools/dependances.sh run|test|bench|package|web|windows
 set -e
 paquets="g++ make cmake libsdl2-dev zlib1g-dev"
 paquetage="dpkg-dev file lintian desktop-file-utils appstream"
 case "$1" in
-  test)  paquets="$paquets libgtest-dev xvfb xdotool imagemagick valgrind chromium $paquetage" ;;
+  test)  paquets="$paquets libgtest-dev xvfb xdotool imagemagick valgrind chromium $paquetage
+                  g++-mingw-w64-x86-64 nsis wine wine64 unzip" ;;
   web) paquets="$paquets emscripten dpkg-dev" ;;
+  windows) paquets="$paquets g++-mingw-w64-x86-64 nsis dpkg-dev" ;;
   package) paquets="$paquets $paquetage" ;;
   bench) paquets="$paquets xvfb xdotool chromium" ;;
 esac

@@ -1,6 +1,7 @@
 // Paints the game's nine pictures as 24-bit Windows bitmaps, and its icon.
 // Usage: peintre FOLDER            writes FOLDER/lumor.bmp ... FOLDER/theend.bmp
-//        peintre --icone FOLDER    writes FOLDER/lumor5-32.png, -64.png and -128.png
+//        peintre --icone FOLDER    writes FOLDER/lumor5-32.png, -64.png, -128.png and
+//                                  lumor5.ico (for Windows)
 //
 // Every sprite is a text grid, one character a pixel, in one palette. The
 // sizes scale by whole numbers at 800 x 600, so the pixels stay square there.
@@ -9,6 +10,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -308,6 +310,38 @@ bool enregistreicone(int k, const std::string& chemin) {
     return false;
 }
 
+// The Windows icon: the grid at 1 to 4 times its size, each a 32-bit bitmap
+// stored bottom row first, and an empty mask (the pixels' alpha rules).
+bool enregistreico(const std::string& chemin) {
+    std::string o;
+    const auto le = [&o](uint32_t v, int n) {
+        for (int k = 0; k < n; ++k) o += static_cast<char>(v >> (8 * k));
+    };
+    const int cote = static_cast<int>(icone.size());
+    le(0, 2), le(1, 2), le(4, 2);  // an icon of four pictures
+    for (uint32_t k = 1, debut = 6 + 4 * 16; k <= 4; ++k) {
+        const uint32_t c = k * cote, octets = 40 + c * c * 4 + c * ((c + 31) / 32 * 4);
+        le(c, 1), le(c, 1), le(0, 2), le(1, 2), le(32, 2), le(octets, 4), le(debut, 4);
+        debut += octets;
+    }
+    for (int k = 1; k <= 4; ++k) {
+        const int c = k * cote;
+        le(40, 4), le(c, 4), le(2 * c, 4), le(1, 2), le(32, 2), le(0, 24);
+        for (int y = c - 1; y >= 0; --y)
+            for (int x = 0; x < c; ++x) {
+                const teinte* t =
+                    couleur(icone[static_cast<size_t>(y / k)][static_cast<size_t>(x / k)]);
+                le(0xFF000000u | static_cast<uint32_t>(t->r << 16 | t->g << 8 | t->b), 4);
+            }
+        o.append(static_cast<size_t>(c * ((c + 31) / 32 * 4)), '\0');
+    }
+    if (std::ofstream(chemin, std::ios::binary)
+            .write(o.data(), static_cast<std::streamsize>(o.size())))
+        return true;
+    std::fprintf(stderr, "peintre: cannot write %s\n", chemin.c_str());
+    return false;
+}
+
 bool enregistre(const grille& g, const std::string& chemin) {
     const int largeur = static_cast<int>(g[0].size()), hauteur = static_cast<int>(g.size());
     SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, largeur, hauteur, 24, SDL_PIXELFORMAT_BGR24);
@@ -353,7 +387,7 @@ int main(int argc, char* argv[]) {
             bon = enregistreicone(
                       k, std::string(argv[2]) + "/lumor5-" + std::to_string(16 * k) + ".png") &&
                   bon;
-        return bon ? 0 : 1;
+        return enregistreico(std::string(argv[2]) + "/lumor5.ico") && bon ? 0 : 1;
     }
     if (argc != 2) {
         std::fprintf(stderr, "usage: peintre FOLDER | peintre --icone FOLDER\n");

@@ -1,0 +1,83 @@
+#!/bin/sh
+# Builds SDL2 from Debian's own libsdl2 source package, the version
+# libsdl2-dev has, into DEST (include/, lib/ and a CMake package file):
+#   web      for the browser, with SDL's software renderer only, so that the
+#            browser draws the same picture as the headless game;
+#   windows  for Windows x86_64 with mingw-w64, static, with SDL2main;
+#   fuzz     with clang, the address and undefined-behaviour sanitizers and
+#            libFuzzer's coverage, dummy video only, for the picture fuzzer.
+# Only the subsystems the game uses. Built once; again when Debian's version changes.
+# Usage: tools/sdl.sh web|windows|fuzz DEST
+set -e
+cible=$1
+dest=$(realpath -m "$2")
+outils=$(realpath "$(dirname "$0")")
+version=$(dpkg-query -W -f='${Version}' libsdl2-dev)
+[ "$(cat "$dest/version" 2>/dev/null)" = "$version" ] && exit 0
+"$outils/sourcesdebian.sh"
+rm -rf "$dest" && mkdir -p "$dest/source" "$dest/objets"
+(cd "$dest/source" && apt-get source -qq "libsdl2=$version" >/dev/null 2>&1) ||
+  { echo "cannot fetch the libsdl2 $version sources (apt-get source)" >&2; exit 1; }
+src=$(echo "$dest"/source/libsdl2-*/)
+
+# SDL's own CMake build, installed into DEST; what every non-browser build leaves out.
+construit() {
+  cmake -S "$src" -B "$dest/objets" --log-level=ERROR -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$dest" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF \
+    -DSDL_CCACHE=OFF -DSDL_AUDIO=OFF -DSDL_JOYSTICK=OFF -DSDL_HAPTIC=OFF -DSDL_HIDAPI=OFF \
+    -DSDL_SENSOR=OFF -DSDL_POWER=OFF -DSDL_LOCALE=OFF -DSDL_MISC=OFF -DSDL_FILESYSTEM=OFF \
+    -DSDL_OPENGLES=OFF -DSDL_VULKAN=OFF "$@" >"$dest/construction.log" 2>&1 &&
+    cmake --build "$dest/objets" -j 2 >>"$dest/construction.log" 2>&1 &&
+    cmake --install "$dest/objets" >>"$dest/construction.log" 2>&1 ||
+    { tail -n 30 "$dest/construction.log" >&2; echo "cannot build SDL2 ($cible)" >&2; exit 1; }
+}
+
+case $cible in
+windows)
+  construit -DCMAKE_TOOLCHAIN_FILE="$outils/../windows/mingw.cmake" -DSDL_XINPUT=OFF -DSDL_WASAPI=OFF
+  ;;
+fuzz)
+  fuzz="-O1 -g -fno-omit-frame-pointer -fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all"
+  CC=clang construit -DCMAKE_C_FLAGS="$fuzz" -DSDL_X11=OFF -DSDL_WAYLAND=OFF -DSDL_KMSDRM=OFF \
+    -DSDL_RPI=OFF -DSDL_VIVANTE=OFF -DSDL_OFFSCREEN=OFF -DSDL_OPENGL=OFF -DSDL_DBUS=OFF -DSDL_IBUS=OFF \
+    -DSDL_LIBSAMPLERATE=OFF -DSDL_LOADSO=OFF
+  ;;
+web)
+  mkdir -p "$dest/include/SDL2" "$dest/lib/cmake/SDL2"
+  cp "$src"/include/*.h "$dest/include/SDL2/"
+  cat >"$dest/include/SDL2/SDL_config.h" <<'FIN'
+#include "SDL_config_emscripten.h"
+#undef SDL_AUDIO_DRIVER_DISK
+#undef SDL_AUDIO_DRIVER_DUMMY
+#undef SDL_AUDIO_DRIVER_EMSCRIPTEN
+#undef SDL_JOYSTICK_EMSCRIPTEN
+#undef SDL_SENSOR_DUMMY
+#undef SDL_LOADSO_DLOPEN
+#undef SDL_VIDEO_RENDER_OGL_ES2
+#undef SDL_VIDEO_OPENGL_ES2
+#undef SDL_VIDEO_OPENGL_EGL
+#undef SDL_POWER_EMSCRIPTEN
+#define SDL_AUDIO_DISABLED 1
+#define SDL_JOYSTICK_DISABLED 1
+#define SDL_SENSOR_DISABLED 1
+#define SDL_LOADSO_DISABLED 1
+#define SDL_POWER_DISABLED 1
+FIN
+  cd "$src/src"
+  ls *.c atomic/*.c audio/*.c cpuinfo/*.c events/*.c file/*.c haptic/*.c haptic/dummy/*.c \
+     joystick/*.c joystick/dummy/*.c libm/*.c locale/*.c locale/emscripten/*.c misc/*.c \
+     misc/emscripten/*.c power/*.c render/*.c render/software/*.c sensor/*.c sensor/dummy/*.c \
+     stdlib/*.c thread/*.c thread/generic/*.c timer/*.c timer/unix/*.c video/*.c \
+     video/emscripten/*.c video/yuv2rgb/*.c filesystem/emscripten/*.c loadso/dummy/*.c |
+    xargs -P 2 -I {} sh -c 'emcc -Os -ffp-contract=off -w -I"$1/include/SDL2" -c "{}" -o "$1/objets/$(echo "{}" | tr / _).o"' - "$dest"
+  emar rcs "$dest/lib/libSDL2.a" "$dest"/objets/*.o
+  cat >"$dest/lib/cmake/SDL2/SDL2Config.cmake" <<'FIN'
+get_filename_component(racine "${CMAKE_CURRENT_LIST_DIR}/../../.." ABSOLUTE)
+add_library(SDL2::SDL2 STATIC IMPORTED)
+set_target_properties(SDL2::SDL2 PROPERTIES IMPORTED_LOCATION "${racine}/lib/libSDL2.a"
+  INTERFACE_INCLUDE_DIRECTORIES "${racine}/include/SDL2")
+FIN
+  ;;
+*) echo "usage: tools/sdl.sh web|windows|fuzz DEST" >&2; exit 2 ;;
+esac
+echo "$version" >"$dest/version"
