@@ -92,6 +92,7 @@ elif [ "$2" = windows ]; then
     export WINEPREFIX=$tmp/wine WINEDEBUG=-all HOME=$tmp WINEDLLOVERRIDES="winemenubuilder.exe,mscoree,mshtml=d"
     installeur=$(realpath "$3") && cd "$tmp" && unzip -q "$jeu" && cd lumor5-*-windows-x86_64 || echec "unzip"
     vu=$(wine lumor5.exe --version 2>/dev/null) && [[ $vu == "lumor5 "[0-9]*$'\r' ]] || echec "--version said '$vu'"
+    rm data/lumor.bmp data/bombe.bmp && mkdir data/bombe.bmp || echec "data/"  # refused with its reasons
     lance wine lumor5.exe 2>"$tmp/dit"
     fenetre
     for _ in $(seq 20); do
@@ -108,10 +109,12 @@ elif [ "$2" = windows ]; then
     attends "104,104,104" $((X + 542)),$((Y + 557))
     blocs
     termine
-    [ "$statut" = 0 ] && [ ! -s "$tmp/dit" ] && [ "$duree" -lt 6000 ] ||
+    dit=$'lumor5: cannot load data/lumor.bmp: No such file or directory\r
+lumor5: cannot load data/bombe.bmp: not a regular file\r'
+    [ "$statut" = 0 ] && [ "$(cat "$tmp/dit")" = "$dit" ] && [ "$duree" -lt 6000 ] ||
         echec "status $statut after $duree ms, said: $(cat "$tmp/dit")"
-    ok "the zip under Wine: titled, 800x600, centred; the welcome screen to the pixel;" \
-        "the blocks kept through resizes; a key ends it after $duree ms"
+    ok "the zip under Wine: titled, 800x600, centred; the welcome screen to the pixel; a missing" \
+        "picture and a folder refused; the blocks kept through resizes; a key ends it after $duree ms"
     vu=$(SDL_VIDEODRIVER=introuvable timeout 10 wine lumor5.exe 2>&1)
     [[ $? == 1 && $vu == "lumor5: cannot start SDL's video: "*$'\r' ]] || echec "a failed start said '$vu'"
     SDL_VIDEODRIVER=introuvable lance wine start /wait lumor5.exe  # from the desktop: no stderr
