@@ -8,12 +8,14 @@ BANC := build-bench
 PAQUET := build-paquet
 WEB := build-web
 WINDOWS := build-windows
+FUZZ := build-fuzz
+FUZZ_SECONDS := 600
 JOBS := 2
 # Builds say nothing but warnings and errors.
 CONFIGURE = cmake -S . -DCMAKE_RULE_MESSAGES=OFF -DCMAKE_TARGET_MESSAGES=OFF --log-level=WARNING >/dev/null -B
 BUILD = cmake --build $(1) -j $(JOBS) $(if $(2),--target $(2)) -- --no-print-directory -s
 
-.PHONY: run test bench build clean images screenshots package web site windows
+.PHONY: run test bench build clean images screenshots package web site windows fuzz
 
 run: build
 	./$(JEU)/lumor5
@@ -24,12 +26,13 @@ build:
 	@$(call BUILD,$(JEU))
 
 # The headless suite also runs built with the address and undefined-behaviour
-# sanitizers, as one more test of the same ctest run, so one summary ends it.
+# sanitizers, as one more test of the same ctest run, so one summary ends it;
+# so does the replay of the picture fuzzer's corpus.
 test: site node_modules windows
 	@tools/dependances.sh test
 	@$(CONFIGURE) $(ASAN) -DLUMOR_SANITIZE=ON -DLUMOR_TESTS=ON
-	@$(call BUILD,$(ASAN),essais)
-	@$(CONFIGURE) $(ESSAIS) -DLUMOR_TESTS=ON -DLUMOR_ESSAIS_ASAN=$(CURDIR)/$(ASAN)/tests/essais \
+	@$(call BUILD,$(ASAN),essais chargeur)
+	@$(CONFIGURE) $(ESSAIS) -DLUMOR_TESTS=ON -DLUMOR_ASAN=$(CURDIR)/$(ASAN) \
 	  -DLUMOR_WEB=$(CURDIR)/$(WEB)/site -DLUMOR_WINDOWS=$(CURDIR)/$(WINDOWS)
 	@$(call BUILD,$(ESSAIS))
 	@cd $(ESSAIS) && ctest --output-on-failure -j $(JOBS)
@@ -82,6 +85,16 @@ windows:
 	@cd $(WINDOWS) && cpack >cpack.log 2>&1 || { cat cpack.log; false; }
 	@echo "For Windows: $(WINDOWS)/$$(cd $(WINDOWS) && ls lumor5-*-windows-x86_64.zip) and $$(cd $(WINDOWS) && ls lumor5-*-setup.exe)"
 
+# The picture fuzzer: SDL2 from Debian's sources built once with clang, the
+# sanitizers and libFuzzer's coverage; then FUZZ_SECONDS of inputs.
+fuzz:
+	@tools/dependances.sh fuzz
+	@tools/sdl.sh fuzz $(FUZZ)/sdl2
+	@$(CONFIGURE) $(FUZZ)/jeu -DCMAKE_CXX_COMPILER=clang++ -DLUMOR_SANITIZE=ON -DLUMOR_FUZZ=ON \
+	  -DSDL2_DIR=$(CURDIR)/$(FUZZ)/sdl2/lib/cmake/SDL2 -DLUMOR_TESTS=OFF
+	@$(call BUILD,$(FUZZ)/jeu,chargeur)
+	fuzz/lance.sh $(FUZZ) $(FUZZ_SECONDS)
+
 # puppeteer-core, at the version the lock file pins, for the browser's test and benchmark.
 node_modules: package.json package-lock.json
 	@npm ci --no-audit --no-fund --silent
@@ -101,4 +114,4 @@ screenshots: site node_modules
 	node tests/navigateur.mjs $(WEB)/site $(ESSAIS)/tools/photographe docs/navigateur.png
 
 clean:
-	rm -rf $(JEU) $(ESSAIS) $(ASAN) $(BANC) $(PAQUET) $(WEB) $(WINDOWS) node_modules
+	rm -rf $(JEU) $(ESSAIS) $(ASAN) $(BANC) $(PAQUET) $(WEB) $(WINDOWS) $(FUZZ) node_modules

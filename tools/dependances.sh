@@ -1,6 +1,6 @@
 #!/bin/sh
 # Installs the Debian packages a command needs, only those that are missing.
-# Usage: tools/dependances.sh run|test|bench|package|web|windows
+# Usage: tools/dependances.sh run|test|bench|package|web|windows|fuzz
 set -e
 paquets="g++ make cmake libsdl2-dev zlib1g-dev"
 paquetage="dpkg-dev file lintian desktop-file-utils appstream"
@@ -9,6 +9,7 @@ case "$1" in
                   g++-mingw-w64-x86-64 nsis wine wine64 unzip" ;;
   web) paquets="$paquets emscripten dpkg-dev" ;;
   windows) paquets="$paquets g++-mingw-w64-x86-64 nsis dpkg-dev" ;;
+  fuzz) paquets="$paquets clang libclang-rt-14-dev llvm dpkg-dev" ;;
   package) paquets="$paquets $paquetage" ;;
   bench) paquets="$paquets xvfb xdotool chromium" ;;
 esac
