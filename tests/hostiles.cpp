@@ -118,23 +118,25 @@ TEST(Hostile, ImagesInhabituellesAcceptees) {
     SDL_SaveBMP(p32, "data/blocatari.bmp");
     ecris("data/blosinclair.bmp", reecrit(atari, false));
     ecris("data/bloamiga.bmp", reecrit(atari, true));
-    ecris("data/accueil.bmp", entete(1, 1, 24) + le(0x0AC81E, 4));               // one pixel
+    SDL_Surface* vide = SDL_CreateRGBSurfaceWithFormat(0, 1, 1, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_SaveBMP(vide, "data/accueil.bmp");                                       // transparent
+    ecris("data/theend.bmp", entete(1, 1, 24) + le(0x0AC81E, 4));                // one pixel
     ecris("data/bloric.bmp", entete(16384, 1, 24) + std::string(16384 * 3, 1));  // the widest
     ecris("data/char.bmp", entete(1, -16384, 24) + std::string(16384 * 4, 1));   // the tallest
     // A player's own 4096 x 4096 art, one colour, run-length coded.
     std::string rle = entete(4096, 4096, 8, 1, false, 2) + le(0, 4) + le(0x0AC81E, 4), ligne;
     for (int n = 0; n < 16; ++n) ligne += "\xff\x01";
     for (int y = 0; y < 4096; ++y) rle += ligne + std::string("\x10\x01\x00\x00", 4);
-    ecris("data/theend.bmp", rle + std::string("\x00\x01", 2));
+    ecris("data/bombe.bmp", rle + std::string("\x00\x01", 2));
 
     EXPECT_EQ(joue([&](jeu& j, Uint32 ms) {
-                  EXPECT_TRUE(ms != dureeaccueil ||
-                              ecarts(j, imageaccueil, {0, 0, 800, 600}) == 0);  // 1 x 1
+                  EXPECT_TRUE(ms != dureeaccueil ||  // the end picture under the welcome
+                              ecarts(j, imagetheend, {0, 0, 800, 600}) == 0);
                   for (int k = 0; k < 3 && ms == dureeblocs; ++k)
                       EXPECT_EQ(ecarts(j, image(imageatari + k), j.blocs[k], atari), 0) << k;
               }),
               "");
-    for (SDL_Surface* s : {atari, p32}) SDL_FreeSurface(s);
+    for (SDL_Surface* s : {atari, p32, vide}) SDL_FreeSurface(s);
 }
 
 }  // namespace
