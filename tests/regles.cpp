@@ -26,8 +26,9 @@ TEST(Regles, PlacesDesVaisseaux) {
         {0, 105, 1038, 779, 0, 169, 287},  {0, 44, 1052, 790, 0, 625, 289},
         {1, 130, 799, 599, 1, 410, 298},   {0, 182, 853, 600, 1, 678, 123},
         {0, 143, 866, 600, 1, 553, 13},    {0, 79, 1032, 600, 2, 650, 34},
-        {2, 142, 4871, 1277, 0, 684, 397},  // ship 0's amplitude and angle in double move both
-    };  // the 1558-high row and those from 1038 x 779 on move by a pixel in the other precision
+        {0, 225, 3041, 600, 0, 1831, 120}, {0, 154, 800, 1016, 0, 172, 99},
+    };  // the 1558-high row and those from 1038 x 779 on move by a pixel in the other precision,
+    // the last two if ship 0's amplitude or angle were held in double precision
     for (const auto& p : places) {
         const jeu j = vol(p[0], p[1], p[2], p[3]);
         EXPECT_EQ(j.evenement.type, 0u) << "the formation writes its four ships and nothing else";
