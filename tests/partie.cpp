@@ -67,7 +67,7 @@ TEST(Partie, SansToucheNiRedimension) {
     EXPECT_EQ(s.lance(), 0);
     comptesdl(false), unsetenv("SDL_RENDER_SCALE_QUALITY");
     EXPECT_EQ(s.attentes, sequence(1524, true));
-    EXPECT_TRUE(s.j.presentations == 3 + 1524 + 1 && !s.j.window && !s.j.toile)
+    EXPECT_TRUE(s.j.presentations == 3 + 1524 + 1 && !s.j.window && !s.j.toile && !s.j.surfaces[0])
         << "end screen, then all released";
     EXPECT_EQ(largages, 1) << "the first try is on the frame the armed tempo names";
     EXPECT_EQ(pleins, 6 * 154) << "past frame 99 every frame tries";
