@@ -28,7 +28,8 @@ trouvees=0
 for t in "$dossier"/trouvailles/*; do
   [ -e "$t" ] || continue
   trouvees=$((trouvees + 1))
-  "$chargeur" -minimize_crash=1 -runs=20000 -exact_artifact_path="$t.min" "$t" >/dev/null 2>&1
+  "$chargeur" -minimize_crash=1 -max_total_time=60 -timeout=1 -rss_limit_mb=300 \
+    -exact_artifact_path="$t.min" "$t" >/dev/null 2>&1
   [ -s "$t.min" ] || cp "$t" "$t.min"
   cp "$t.min" "fuzz/corpus/trouvaille-$(basename "$t" | cut -c1-40).bmp"
   echo "finding: $t (minimised into fuzz/corpus)"

@@ -28,6 +28,23 @@ constexpr int lecture = O_RDONLY | O_BINARY | O_NOINHERIT;
 constexpr int lecture = O_RDONLY | O_NONBLOCK | O_CLOEXEC;
 #endif
 
+// The depths a bitmap may have and, under a run-length code or bit fields,
+// those it codes. SDL takes any other, and slowly makes a picture of
+// nothing true from it.
+bool profondeur(Uint32 bits, Uint32 compression) {
+    switch (compression) {
+        case 1:
+            return bits == 8;
+        case 2:
+            return bits == 4;
+        case 3:
+            return bits == 15 || bits == 16 || bits == 32;
+        default:
+            return bits == 1 || bits == 2 || bits == 4 || bits == 8 || bits == 15 || bits == 16 ||
+                   bits == 24 || bits == 32;
+    }
+}
+
 // Only a regular file: opening a FIFO would wait for a writer forever. The
 // reason for a refusal is the OS's own, but for a folder, which Windows
 // refuses to open as if access were denied.
@@ -79,6 +96,11 @@ bool credible(SDL_RWops* flux) {
     }
     if (compression > 3) {  // SDL knows none past bit fields, but allocates before it says so
         SDL_SetError("unknown compression %u", static_cast<unsigned>(compression));
+        return false;
+    }
+    if (!profondeur(bits, compression)) {
+        SDL_SetError("%u bits a pixel under compression %u is no bitmap's",
+                     static_cast<unsigned>(bits), static_cast<unsigned>(compression));
         return false;
     }
     const bool brut = compression == 0 || compression == 3;  // not run-length coded
