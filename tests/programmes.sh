@@ -128,8 +128,8 @@ lumor5: cannot load data/bombe.bmp: not a regular file\r'
     installe="$WINEPREFIX/drive_c/Program Files/LUMOR"
     cles='HKLM\Software\The LUMOR team' desinstalle='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\LUMOR'
     wineserver -w && wine "$installe/Uninstall.exe" /S && wineserver -w && [ ! -e "$installe" ] &&
-        [ -z "$(find "$WINEPREFIX/drive_c" -iname "*lumor*")" ] && ! wine reg query "$cles" 2>/dev/null &&
-        ! wine reg query "$desinstalle" 2>/dev/null || echec "left behind"
+        [ -z "$(find "$WINEPREFIX/drive_c" -iname "*lumor*")" ] && ! wine reg query "$cles" >/dev/null 2>&1 &&
+        ! wine reg query "$desinstalle" >/dev/null 2>&1 || echec "left behind"
     ok "installed silently under Program Files, started from its shortcut, uninstalled leaving nothing"
 else
     lance "$tmp/r/usr/games/lumor5" 2>"$tmp/dit"
