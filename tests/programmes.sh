@@ -118,8 +118,9 @@ lumor5: cannot load data/bombe.bmp: not a regular file\r'
     vu=$(SDL_VIDEODRIVER=introuvable timeout 10 wine lumor5.exe 2>&1)
     [[ $? == 1 && $vu == "lumor5: cannot start SDL's video: "*$'\r' ]] || echec "a failed start said '$vu'"
     SDL_VIDEODRIVER=introuvable lance wine start /wait lumor5.exe  # from the desktop: no stderr
-    [ "$(xdotool getwindowname "$wid")" = LUMOR ] && xdotool key --window "$wid" Return 2>/dev/null &&
-        wait $jpid; [ $? = 1 ] || echec "no message box"
+    [ "$(xdotool getwindowname "$wid")" = LUMOR ] || echec "no message box"
+    xdotool key --window "$wid" Return 2>/dev/null; wait $jpid
+    statut=$? && [ "$statut" = 1 ] || echec "the message box's start ended with status $statut"
     ok "a failed start: one line on stderr, or a message box when there is none"
     wine "$installeur" /S && wineserver -w || echec "the installer failed"
     cd / && lance wine start /wait 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\LUMOR\LUMOR.lnk' 2>"$tmp/dit"
