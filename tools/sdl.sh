@@ -37,7 +37,7 @@ windows)
   construit -DCMAKE_TOOLCHAIN_FILE="$outils/../windows/mingw.cmake" -DSDL_XINPUT=OFF -DSDL_WASAPI=OFF
   ;;
 fuzz)
-  fuzz="-O1 -g -fno-omit-frame-pointer -fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all"
+  fuzz="-g -fno-omit-frame-pointer -fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all"
   CC=clang construit -DCMAKE_C_FLAGS="$fuzz" -DSDL_X11=OFF -DSDL_WAYLAND=OFF -DSDL_KMSDRM=OFF \
     -DSDL_RPI=OFF -DSDL_VIVANTE=OFF -DSDL_OFFSCREEN=OFF -DSDL_OPENGL=OFF -DSDL_DBUS=OFF -DSDL_IBUS=OFF \
     -DSDL_LIBSAMPLERATE=OFF -DSDL_LOADSO=OFF
