@@ -9,7 +9,7 @@ PAQUET := build-paquet
 WEB := build-web
 WINDOWS := build-windows
 FUZZ := build-fuzz
-FUZZ_SECONDS := 600
+FUZZ_SECONDS ?= 600
 JOBS := 2
 # Builds say nothing but warnings and errors.
 CONFIGURE = cmake -S . -DCMAKE_RULE_MESSAGES=OFF -DCMAKE_TARGET_MESSAGES=OFF --log-level=WARNING >/dev/null -B

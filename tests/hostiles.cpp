@@ -87,6 +87,7 @@ TEST(Hostile, FichiersRefuses) {
         {fichier, entete(1, 300, 24, 0, true) + std::string(60, 1), "the file's 86 bytes"},
         {fichier, entete(16385, 1, 24), "16385 x 1 pixels"},
         {fichier, entete(10241, 1542, 12, 2), "12 bits a pixel under compression 2"},  // slow
+        {fichier, entete(4, 4, 12) + std::string(64, 1), "12 bits a pixel under compression 0"},
         {fichier, entete(1, -16385, 24), "1 x 16385 pixels"},
         {fichier, "", ""},
     };
@@ -121,7 +122,7 @@ TEST(Hostile, ImagesInhabituellesAcceptees) {
     ecris("data/bloamiga.bmp", reecrit(atari, true));
     SDL_Surface* vide = SDL_CreateRGBSurfaceWithFormat(0, 1, 1, 32, SDL_PIXELFORMAT_ARGB8888);
     SDL_SaveBMP(vide, "data/accueil.bmp");                                       // transparent
-    ecris("data/theend.bmp", entete(1, 1, 24) + le(0x0AC81E, 4));                // one pixel
+    ecris("data/theend.bmp", entete(1, 1, 32) + le(0x0AC81E, 4));                // one pixel
     ecris("data/bloric.bmp", entete(16384, 1, 24) + std::string(16384 * 3, 1));  // the widest
     ecris("data/char.bmp", entete(1, -16384, 24) + std::string(16384 * 4, 1));   // the tallest
     // A player's own 4096 x 4096 art, one colour, run-length coded.
