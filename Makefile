@@ -8,14 +8,24 @@ BANC := build-bench
 PAQUET := build-paquet
 WEB := build-web
 WINDOWS := build-windows
+LINUX := build-linux
 FUZZ := build-fuzz
+RELEASE := build-release
+VERSION := $(shell sed -n 's/^project([^)]*VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+# Every build is dated by the sources, not the clock: the last commit's time,
+# or in the sources' tarball the time git wrote into tools/horodatage.
+ifndef SOURCE_DATE_EPOCH
+SOURCE_DATE_EPOCH := $(if $(wildcard .git),$(shell git log -1 --format=%ct),$(shell cat tools/horodatage))
+endif
+export SOURCE_DATE_EPOCH
 FUZZ_SECONDS ?= 600
 JOBS := 2
 # Builds say nothing but warnings and errors.
 CONFIGURE = cmake -S . -DCMAKE_RULE_MESSAGES=OFF -DCMAKE_TARGET_MESSAGES=OFF --log-level=WARNING >/dev/null -B
 BUILD = cmake --build $(1) -j $(JOBS) $(if $(2),--target $(2)) -- --no-print-directory -s
 
-.PHONY: run test bench build clean images screenshots package web site windows fuzz
+.PHONY: run test bench build clean images screenshots package web site windows linux release \
+  nouvelles reproduce fuzz
 
 run: build
 	./$(JEU)/lumor5
@@ -85,6 +95,35 @@ windows:
 	@cd $(WINDOWS) && cpack >cpack.log 2>&1 || { cat cpack.log; false; }
 	@echo "For Windows: $(WINDOWS)/$$(cd $(WINDOWS) && ls lumor5-*-windows-x86_64.zip) and $$(cd $(WINDOWS) && ls lumor5-*-setup.exe)"
 
+# Linux x86_64 anywhere: SDL2 from Debian's sources, built once and linked in
+# with the C++ runtime; one folder with its launcher, packed in a tar.gz.
+linux:
+	@tools/dependances.sh linux
+	@tools/sdl.sh linux $(LINUX)/sdl2
+	@$(CONFIGURE) $(LINUX) -DLUMOR_PORTABLE=ON -DSDL2_DIR=$(CURDIR)/$(LINUX)/sdl2/lib/cmake/SDL2 \
+	  -DCMAKE_BUILD_TYPE=Release -DLUMOR_TESTS=OFF
+	@$(call BUILD,$(LINUX))
+	@echo "For Linux anywhere: $(LINUX)/$$(cd $(LINUX) && ls lumor5-*-linux-x86_64.tar.gz)"
+
+# What players download, under one version, with its checksums; refused while
+# NEWS.md says nothing of that version.
+release: nouvelles package windows site linux
+	@tools/dependances.sh release
+	@tools/publie.sh $(VERSION) $(RELEASE) $(WEB)/site $(PAQUET)/lumor5_$(VERSION)_amd64.deb \
+	  $(WINDOWS)/lumor5-$(VERSION)-windows-x86_64.zip $(WINDOWS)/lumor5-$(VERSION)-windows-x86_64-setup.exe \
+	  $(LINUX)/lumor5-$(VERSION)-linux-x86_64.tar.gz
+	@echo "The release of $(VERSION) is in $(RELEASE)/:" && cd $(RELEASE) && ls -l
+
+nouvelles:
+	@grep -q '^## $(subst .,\.,$(VERSION))\b' NEWS.md || \
+	  { echo "make release: NEWS.md has no section for $(VERSION); say what changed for players first" >&2; exit 1; }
+
+# The release built twice in two fresh clones that differ in folder, time,
+# time zone, umask and locale: every file must come out the same.
+reproduce:
+	@tools/dependances.sh reproduce
+	tools/reproduit.sh
+
 # The picture fuzzer: SDL2 from Debian's sources built once with clang, the
 # sanitizers and libFuzzer's coverage; then FUZZ_SECONDS of inputs.
 fuzz:
@@ -114,4 +153,4 @@ screenshots: site node_modules
 	node tests/navigateur.mjs $(WEB)/site $(ESSAIS)/tools/photographe docs/navigateur.png
 
 clean:
-	rm -rf $(JEU) $(ESSAIS) $(ASAN) $(BANC) $(PAQUET) $(WEB) $(WINDOWS) $(FUZZ) node_modules
+	rm -rf $(JEU) $(ESSAIS) $(ASAN) $(BANC) $(PAQUET) $(WEB) $(WINDOWS) $(LINUX) $(RELEASE) $(FUZZ) node_modules

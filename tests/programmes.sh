@@ -60,7 +60,8 @@ if [[ $2 != geante && $2 != windows ]]; then
     vu=$(seul SDL_VIDEODRIVER=introuvable)
     [[ $vu == "1 lumor5: cannot start SDL's video: "*introuvable* ]] && [ "$(wc -l <"$tmp/dit")" = 1 ] || echec "$vu"
     ok "generator, screenshots, --help, --version; without a display or a driver: status 1, $vu"
-    cpack --config "$2" -B "$tmp/deb" >/dev/null && deb=$(ls "$tmp"/deb/lumor5_*.deb) || echec "cpack"
+    (umask 002 && cpack --config "$2" -B "$tmp/deb" >/dev/null) && deb=$(ls "$tmp"/deb/lumor5_*.deb) || echec "cpack"
+    dpkg-deb -c "$deb" | grep '^.....w' && echec "built under umask 002, the package has group-writable entries"
     lintian --fail-on error,warning "$deb" 2>&1 | grep -v "root privileges" && echec "lintian"
     dpkg-deb -x "$deb" "$tmp/r" && desktop-file-validate "$tmp"/r/usr/share/applications/lumor5.desktop &&
         appstreamcli validate --no-net "$tmp"/r/usr/share/metainfo/*.metainfo.xml >/dev/null || echec "metadata"

@@ -1,18 +1,36 @@
 #!/bin/sh
 # Installs the Debian packages a command needs, only those that are missing.
-# Usage: tools/dependances.sh run|test|bench|package|web|windows|fuzz
+# Usage: tools/dependances.sh run|test|bench|package|web|windows|linux|release|reproduce|fuzz
 set -e
 paquets="g++ make cmake libsdl2-dev zlib1g-dev"
 paquetage="dpkg-dev file lintian desktop-file-utils appstream"
+publication="$paquetage emscripten g++-mingw-w64-x86-64 nsis zip"
 case "$1" in
-  test)  paquets="$paquets libgtest-dev xvfb xdotool imagemagick valgrind chromium $paquetage
-                  g++-mingw-w64-x86-64 nsis wine wine64 unzip" ;;
+  test)  paquets="$paquets libgtest-dev xvfb xdotool imagemagick valgrind chromium $publication
+                  wine wine64 unzip" ;;
   web) paquets="$paquets emscripten dpkg-dev" ;;
-  windows) paquets="$paquets g++-mingw-w64-x86-64 nsis dpkg-dev" ;;
+  windows) paquets="$paquets g++-mingw-w64-x86-64 nsis dpkg-dev zip" ;;
+  linux) paquets="$paquets dpkg-dev" ;;
+  release) paquets="$paquets $publication git" ;;
+  reproduce) paquets="$paquets $publication git diffoscope-minimal" ;;
   fuzz) paquets="$paquets clang libclang-rt-14-dev llvm dpkg-dev" ;;
   package) paquets="$paquets $paquetage" ;;
   bench) paquets="$paquets xvfb xdotool chromium" ;;
 esac
+# Elsewhere than on Debian: what to install, under each family's names, and on
+# with what CMake finds.
+if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
+  echo "No apt-get or dpkg here: install what is missing yourself, then the build goes on."
+  case "$1" in
+  run)
+    echo "  Debian, Ubuntu: $paquets"
+    echo "  Fedora:         gcc-c++ make cmake SDL2-devel zlib-devel"
+    echo "  Arch:           gcc make cmake sdl2 zlib"
+    echo "  openSUSE:       gcc-c++ make cmake libSDL2-devel zlib-devel" ;;
+  *) echo "  Debian's names: "$paquets ;;
+  esac
+  exit 0
+fi
 manque=""
 for p in $paquets; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || manque="$manque $p"

@@ -4,25 +4,33 @@
 #   web      for the browser, with SDL's software renderer only, so that the
 #            browser draws the same picture as the headless game;
 #   windows  for Windows x86_64 with mingw-w64, static, with SDL2main;
+#   linux    for the portable Linux build, static, with SDL's X11 and Wayland
+#            drivers, which load their libraries when the game starts;
 #   fuzz     with clang, the address and undefined-behaviour sanitizers and
 #            libFuzzer's coverage, dummy video only, for the picture fuzzer.
-# Only the subsystems the game uses. Built once; again when Debian's version changes.
-# Usage: tools/sdl.sh web|windows|fuzz DEST
+# Only the subsystems the game uses.
+# Usage: tools/sdl.sh web|windows|linux|fuzz DEST
 set -e
+export LC_ALL=C  # the objects' order in the archive, whatever the locale
 cible=$1
 dest=$(realpath -m "$2")
 outils=$(realpath "$(dirname "$0")")
-version=$(dpkg-query -W -f='${Version}' libsdl2-dev)
+# Built again when Debian's version or this script changes.
+version="$(dpkg-query -W -f='${Version}' libsdl2-dev) $(cksum <"$0")"
 [ "$(cat "$dest/version" 2>/dev/null)" = "$version" ] && exit 0
 "$outils/sourcesdebian.sh"
 rm -rf "$dest" && mkdir -p "$dest/source" "$dest/objets"
-(cd "$dest/source" && apt-get source -qq "libsdl2=$version" >/dev/null 2>&1) ||
-  { echo "cannot fetch the libsdl2 $version sources (apt-get source)" >&2; exit 1; }
+(cd "$dest/source" && apt-get source -qq "libsdl2=${version%% *}" >/dev/null 2>&1) ||
+  { echo "cannot fetch the libsdl2 ${version%% *} sources (apt-get source)" >&2; exit 1; }
 src=$(echo "$dest"/source/libsdl2-*/)
+
+# No build path in what is built: the same sources give the same bytes anywhere.
+carte="-ffile-prefix-map=$dest=."
 
 # SDL's own CMake build, installed into DEST; what every non-browser build leaves out.
 construit() {
   cmake -S "$src" -B "$dest/objets" --log-level=ERROR -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_C_FLAGS="$carte ${drapeaux:-}" \
     -DCMAKE_INSTALL_PREFIX="$dest" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF \
     -DSDL_CCACHE=OFF -DSDL_AUDIO=OFF -DSDL_JOYSTICK=OFF -DSDL_HAPTIC=OFF -DSDL_HIDAPI=OFF \
     -DSDL_SENSOR=OFF -DSDL_POWER=OFF -DSDL_LOCALE=OFF -DSDL_MISC=OFF -DSDL_FILESYSTEM=OFF \
@@ -36,9 +44,12 @@ case $cible in
 windows)
   construit -DCMAKE_TOOLCHAIN_FILE="$outils/../windows/mingw.cmake" -DSDL_XINPUT=OFF -DSDL_WASAPI=OFF
   ;;
+linux)
+  construit -DSDL_OPENGLES=ON -DSDL_KMSDRM=OFF -DSDL_RPI=OFF -DSDL_VIVANTE=OFF -DSDL_LIBSAMPLERATE=OFF
+  ;;
 fuzz)
   fuzz="-g -fno-omit-frame-pointer -fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all"
-  CC=clang construit -DCMAKE_C_FLAGS="$fuzz" -DSDL_X11=OFF -DSDL_WAYLAND=OFF -DSDL_KMSDRM=OFF \
+  CC=clang drapeaux=$fuzz construit -DSDL_X11=OFF -DSDL_WAYLAND=OFF -DSDL_KMSDRM=OFF \
     -DSDL_RPI=OFF -DSDL_VIVANTE=OFF -DSDL_OFFSCREEN=OFF -DSDL_OPENGL=OFF -DSDL_DBUS=OFF -DSDL_IBUS=OFF \
     -DSDL_LIBSAMPLERATE=OFF -DSDL_LOADSO=OFF
   ;;
@@ -69,7 +80,7 @@ FIN
      misc/emscripten/*.c power/*.c render/*.c render/software/*.c sensor/*.c sensor/dummy/*.c \
      stdlib/*.c thread/*.c thread/generic/*.c timer/*.c timer/unix/*.c video/*.c \
      video/emscripten/*.c video/yuv2rgb/*.c filesystem/emscripten/*.c loadso/dummy/*.c |
-    xargs -P 2 -I {} sh -c 'emcc -Os -ffp-contract=off -w -I"$1/include/SDL2" -c "{}" -o "$1/objets/$(echo "{}" | tr / _).o"' - "$dest"
+    xargs -P 2 -I {} sh -c 'emcc -Os -ffp-contract=off '"$carte"' -w -I"$1/include/SDL2" -c "{}" -o "$1/objets/$(echo "{}" | tr / _).o"' - "$dest"
   emar rcs "$dest/lib/libSDL2.a" "$dest"/objets/*.o
   cat >"$dest/lib/cmake/SDL2/SDL2Config.cmake" <<'FIN'
 get_filename_component(racine "${CMAKE_CURRENT_LIST_DIR}/../../.." ABSOLUTE)
@@ -78,6 +89,6 @@ set_target_properties(SDL2::SDL2 PROPERTIES IMPORTED_LOCATION "${racine}/lib/lib
   INTERFACE_INCLUDE_DIRECTORIES "${racine}/include/SDL2")
 FIN
   ;;
-*) echo "usage: tools/sdl.sh web|windows|fuzz DEST" >&2; exit 2 ;;
+*) echo "usage: tools/sdl.sh web|windows|linux|fuzz DEST" >&2; exit 2 ;;
 esac
 echo "$version" >"$dest/version"
