@@ -38,12 +38,15 @@ build:
 # The headless suite also runs built with the address and undefined-behaviour
 # sanitizers, as one more test of the same ctest run, so one summary ends it;
 # so does the replay of the picture fuzzer's corpus.
-test: site node_modules windows
+# The release is made from a git repository; the sources' tarball tests the rest.
+PUBLIE := $(if $(wildcard .git),release)
+test: site node_modules windows linux $(PUBLIE)
 	@tools/dependances.sh test
 	@$(CONFIGURE) $(ASAN) -DLUMOR_SANITIZE=ON -DLUMOR_TESTS=ON
 	@$(call BUILD,$(ASAN),essais chargeur)
 	@$(CONFIGURE) $(ESSAIS) -DLUMOR_TESTS=ON -DLUMOR_ASAN=$(CURDIR)/$(ASAN) \
-	  -DLUMOR_WEB=$(CURDIR)/$(WEB)/site -DLUMOR_WINDOWS=$(CURDIR)/$(WINDOWS)
+	  -DLUMOR_WEB=$(CURDIR)/$(WEB)/site -DLUMOR_WINDOWS=$(CURDIR)/$(WINDOWS) \
+	  -DLUMOR_LINUX=$(CURDIR)/$(LINUX) -DLUMOR_RELEASE=$(if $(PUBLIE),$(CURDIR)/$(RELEASE))
 	@$(call BUILD,$(ESSAIS))
 	@cd $(ESSAIS) && ctest --output-on-failure -j $(JOBS)
 
@@ -56,14 +59,15 @@ bench: site node_modules
 	bench/chrono.sh $(BANC)/lumor5
 	./$(BANC)/bench/banc
 
-# The Debian package, built with Debian's hardening flags.
+# The Debian package, built with Debian's hardening flags; its ar members take
+# the umask's modes, so cpack runs under 022 whatever the builder's.
 package:
 	@tools/dependances.sh package
 	@export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
 	  CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
 	  LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CONFIGURE) $(PAQUET) -DLUMOR_TESTS=OFF -DCMAKE_BUILD_TYPE=Release
 	@$(call BUILD,$(PAQUET))
-	@cd $(PAQUET) && cpack >cpack.log 2>&1 || { cat cpack.log; false; }
+	@cd $(PAQUET) && umask 022 && cpack >cpack.log 2>&1 || { cat cpack.log; false; }
 	@echo "$$(ls $(PAQUET)/lumor5_*.deb): install it with sudo apt install ./$$(ls $(PAQUET)/lumor5_*.deb)"
 
 # The browser's build: SDL2 from Debian's sources, built once, then the game.

@@ -6,7 +6,10 @@
 # the one-second end screen; the game with stdin and stderr closed, which must not
 # hang; Ctrl+C, though the game ignores quit requests; a giant window (geante, 10 s).
 # windows: the zip and the installer under Wine, in a prefix of their own (30 s).
+# linux: the release's files and sums; its portable build unpacked and played with
+# no SDL of the system's, needing glibc 2.34 and nothing else.
 # Usage: tests/programmes.sh GAME CPACKCONFIG PEINTRE PHOTOGRAPHE | GAME geante | ZIP windows SETUP
+#        | TARGZ linux [RELEASE]
 set -u
 jeu=$(realpath "$1")
 accueil=$(realpath docs/accueil.png)
@@ -50,7 +53,20 @@ blocs() {  # the blocks' bottom rows, never notched
         $((X + 160)),$((Y + 497)) $((X + 320)),$((Y + 497)) $((X + 480)),$((Y + 497)) $((X + 640)),$((Y + 497))
 }
 
-if [[ $2 != geante && $2 != windows ]]; then
+if [ "$2" = linux ]; then  # the release, when made: its files, their sums
+    v=$(basename "$jeu" -linux-x86_64.tar.gz) && v=${v#lumor5-}
+    [ "$#" -lt 3 ] || { cd "$3" && [ "$(LC_ALL=C ls | tr '\n' ' ')" = "SHA256SUMS lumor5-$v-linux-x86_64.tar.gz lumor5-$v-web.zip \
+lumor5-$v-windows-x86_64-setup.exe lumor5-$v-windows-x86_64.zip lumor5-$v.tar.gz lumor5_${v}_amd64.deb " ] &&
+        sha256sum --quiet -c SHA256SUMS && [ "$(wc -l <SHA256SUMS)" = 6 ]; } || echec "the release: $(ls)"
+    cd "$tmp" && tar xzf "$jeu" && cd "lumor5-$v-linux-x86_64" || echec "tar"
+    besoins=$(readelf -d bin/lumor5 | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+    glibc=$(objdump -T bin/lumor5 | grep -o 'GLIBC_[0-9.]*' | sort -uV | tail -n 1)
+    [ -z "$(echo "$besoins" | grep -vxE 'lib(c|m|dl|pthread|rt)\.so\.6|ld-linux-x86-64\.so\.2')" ] &&
+        [ "$(printf '%s\n' "$glibc" GLIBC_2.34 | sort -V | tail -n 1)" = GLIBC_2.34 ] &&
+        ! ldd bin/lumor5 | grep -i sdl || echec "needs $besoins, $glibc"
+    ok "${3:+the 7 files of the release, 6 summed; }the portable build needs $(echo $besoins), $glibc"
+fi
+if [[ $2 != geante && $2 != windows && $2 != linux ]]; then
     mkdir "$tmp/peint" && "$3" "$tmp/peint" >/dev/null && diff -r "$tmp/peint" data || echec "data/ differs"
     "$4" "$tmp" >/dev/null && [ -s "$tmp/accueil.png" ] && [ -s "$tmp/jeu.png" ] || echec "no screenshots"
     vu=$("$jeu" --version) && [[ $vu == "lumor5 "[0-9]* ]] && "$jeu" --help >"$tmp/aide" && grep -q "any key" "$tmp/aide" ||
@@ -59,7 +75,13 @@ if [[ $2 != geante && $2 != windows ]]; then
     [[ $vu == "1 "*"lumor5: no display to open a window on: "*"offscreen driver" ]] || echec "$vu"
     vu=$(seul SDL_VIDEODRIVER=introuvable)
     [[ $vu == "1 lumor5: cannot start SDL's video: "*introuvable* ]] && [ "$(wc -l <"$tmp/dit")" = 1 ] || echec "$vu"
-    ok "generator, screenshots, --help, --version; without a display or a driver: status 1, $vu"
+    mkdir "$tmp/ailleurs" && printf '#!/bin/sh\ntouch "%s"\n' "$tmp/tente" >"$tmp/ailleurs/apt-get"
+    chmod +x "$tmp/ailleurs/apt-get" && sans=$(PATH=$tmp/ailleurs tools/dependances.sh run) &&
+        [[ $sans == *"libsdl2-dev"*"SDL2-devel"*"sdl2"*"libSDL2-devel"* ]] && [ ! -e "$tmp/tente" ] ||
+        echec "without dpkg, the install step said '$sans'"
+    rm -r "$tmp/ailleurs"
+    ok "generator, screenshots, --help, --version, the install step without dpkg;" \
+        "without a display or a driver: status 1, $vu"
     (umask 002 && cpack --config "$2" -B "$tmp/deb" >/dev/null) && deb=$(ls "$tmp"/deb/lumor5_*.deb) || echec "cpack"
     dpkg-deb -c "$deb" | grep '^.....w' && echec "built under umask 002, the package has group-writable entries"
     lintian --fail-on error,warning "$deb" 2>&1 | grep -v "root privileges" && echec "lintian"
@@ -72,7 +94,7 @@ Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$tmp/display" 2>/dev/n
 for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$tmp/display")
 unset SDL_VIDEODRIVER
-[ "$2" = windows ] || { mkdir "$tmp/ailleurs" && cp -r data "$tmp/ailleurs" && cd "$tmp/ailleurs"; } || exit 1
+[[ $2 = windows || $2 = linux ]] || { mkdir "$tmp/ailleurs" && cp -r data "$tmp/ailleurs" && cd "$tmp/ailleurs"; } || exit 1
 if [ "$2" = geante ]; then  # once before play and once during it; brought back, no warning
     lance "$jeu" 2>"$tmp/dit"
     for fois in before during; do
@@ -89,6 +111,13 @@ if [ "$2" = geante ]; then  # once before play and once during it; brought back,
     termine
     [ "$statut" = 0 ] && [ ! -s "$tmp/dit" ] || echec "status $statut, said: $(cat "$tmp/dit")"
     ok "a 32767x32767 window, before and during play, is brought back to 16384x16384"
+elif [ "$2" = linux ]; then  # from elsewhere, as a file manager starts it
+    cd / && lance "$tmp/lumor5-$v-linux-x86_64/lumor5" 2>"$tmp/dit"
+    fenetre
+    blocs
+    termine
+    [ "$statut" = 0 ] && [ ! -s "$tmp/dit" ] || echec "status $statut, said: $(cat "$tmp/dit")"
+    ok "the portable build: titled, 800x600, centred; the block row; a key ends it with status 0"
 elif [ "$2" = windows ]; then
     export WINEPREFIX=$tmp/wine WINEDEBUG=-all HOME=$tmp WINEDLLOVERRIDES="winemenubuilder.exe,mscoree,mshtml=d"
     installeur=$(realpath "$3") && cd "$tmp" && unzip -q "$jeu" && cd lumor5-*-windows-x86_64 || echec "unzip"
