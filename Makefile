@@ -23,6 +23,9 @@ JOBS := 2
 # Builds say nothing but warnings and errors.
 CONFIGURE = cmake -S . -DCMAKE_RULE_MESSAGES=OFF -DCMAKE_TARGET_MESSAGES=OFF --log-level=WARNING >/dev/null -B
 BUILD = cmake --build $(1) -j $(JOBS) $(if $(2),--target $(2)) -- --no-print-directory -s
+# The icons, painted into $(1) by the art generator, built natively.
+PEINT = $(CONFIGURE) $(JEU) -DLUMOR_TESTS=OFF && $(call BUILD,$(JEU),peintre) && \
+  mkdir -p $(1) && ./$(JEU)/tools/peintre --icone $(1)
 
 .PHONY: run test bench build clean images screenshots package web site windows linux release \
   nouvelles reproduce fuzz
@@ -79,10 +82,12 @@ web: site
 
 site:
 	@tools/dependances.sh web
+	@$(call PEINT,$(WEB)/icone)
 	@$(EMSCRIPTEN) tools/sdl.sh web $(WEB)/sdl2
 	@$(EMSCRIPTEN) $(CONFIGURE) $(WEB) -DEMSCRIPTEN_SYSTEM_PROCESSOR=wasm32 \
 	  -DCMAKE_TOOLCHAIN_FILE=$$(em-config EMSCRIPTEN_ROOT)/cmake/Modules/Platform/Emscripten.cmake \
-	  -DSDL2_DIR=$(CURDIR)/$(WEB)/sdl2/lib/cmake/SDL2 -DCMAKE_BUILD_TYPE=MinSizeRel -DLUMOR_TESTS=OFF
+	  -DSDL2_DIR=$(CURDIR)/$(WEB)/sdl2/lib/cmake/SDL2 -DCMAKE_BUILD_TYPE=MinSizeRel -DLUMOR_TESTS=OFF \
+	  -DLUMOR_ICONES=$(CURDIR)/$(WEB)/icone
 	@$(EMSCRIPTEN) $(call BUILD,$(WEB))
 
 # Windows x86_64 with mingw-w64: SDL2 from Debian's sources, built once; the
@@ -90,9 +95,7 @@ site:
 windows:
 	@tools/dependances.sh windows
 	@tools/sdl.sh windows $(WINDOWS)/sdl2
-	@$(CONFIGURE) $(JEU) -DLUMOR_TESTS=OFF
-	@$(call BUILD,$(JEU),peintre)
-	@mkdir -p $(WINDOWS)/icone && ./$(JEU)/tools/peintre --icone $(WINDOWS)/icone
+	@$(call PEINT,$(WINDOWS)/icone)
 	@$(CONFIGURE) $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/windows/mingw.cmake \
 	  -DSDL2_DIR=$(CURDIR)/$(WINDOWS)/sdl2/lib/cmake/SDL2 -DCMAKE_BUILD_TYPE=Release -DLUMOR_TESTS=OFF
 	@$(call BUILD,$(WINDOWS))

@@ -4,11 +4,11 @@
 set -e
 paquets="g++ make cmake libsdl2-dev zlib1g-dev"
 paquetage="dpkg-dev file lintian desktop-file-utils appstream"
-publication="$paquetage emscripten g++-mingw-w64-x86-64 nsis zip"
+publication="$paquetage emscripten node-terser g++-mingw-w64-x86-64 nsis zip"
 case "$1" in
   test)  paquets="$paquets libgtest-dev xvfb xdotool imagemagick valgrind chromium $publication
                   wine wine64 unzip" ;;
-  web) paquets="$paquets emscripten dpkg-dev" ;;
+  web) paquets="$paquets emscripten node-terser dpkg-dev" ;;
   windows) paquets="$paquets g++-mingw-w64-x86-64 nsis dpkg-dev zip" ;;
   linux) paquets="$paquets dpkg-dev" ;;
   release) paquets="$paquets $publication git" ;;

@@ -1,7 +1,8 @@
 // Paints the game's nine pictures as 24-bit Windows bitmaps, and its icon.
 // Usage: peintre FOLDER            writes FOLDER/lumor.bmp ... FOLDER/theend.bmp
-//        peintre --icone FOLDER    writes FOLDER/lumor5-32.png, -64.png, -128.png and
-//                                  lumor5.ico (for Windows)
+//        peintre --icone FOLDER    writes FOLDER/lumor5-32.png, -64.png, -128.png,
+//                                  -192.png, -512.png, -masquable-512.png (for the
+//                                  browser) and lumor5.ico (for Windows)
 //
 // Every sprite is a text grid, one character a pixel, in one palette. The
 // sizes scale by whole numbers at 800 x 600, so the pixels stay square there.
@@ -295,14 +296,16 @@ const teinte* couleur(char code) {
     return nullptr;
 }
 
-// The icon at k times its grid, pixels kept square.
-bool enregistreicone(int k, const std::string& chemin) {
-    const int cote = static_cast<int>(icone.size()) * k;
+// The icon at k times its grid, pixels kept square, in a border of sky `marge`
+// pixels wide (a maskable icon keeps its picture inside the middle circle).
+bool enregistreicone(int k, const std::string& chemin, int marge = 0) {
+    const int grand = static_cast<int>(icone.size()) * k, cote = grand + 2 * marge;
     std::vector<uint32_t> rgb;
-    for (int y = 0; y < cote; ++y)
-        for (int x = 0; x < cote; ++x) {
-            const teinte* t =
-                couleur(icone[static_cast<size_t>(y / k)][static_cast<size_t>(x / k)]);
+    for (int y = -marge; y < cote - marge; ++y)
+        for (int x = -marge; x < cote - marge; ++x) {
+            const bool dedans = x >= 0 && y >= 0 && x < grand && y < grand;
+            const teinte* t = couleur(
+                dedans ? icone[static_cast<size_t>(y / k)][static_cast<size_t>(x / k)] : '.');
             rgb.push_back(static_cast<uint32_t>(t->r << 16 | t->g << 8 | t->b));
         }
     if (ecritpng(chemin, cote, cote, rgb)) return true;
@@ -383,10 +386,12 @@ bool enregistre(const grille& g, const std::string& chemin) {
 int main(int argc, char* argv[]) {
     if (argc == 3 && std::string(argv[1]) == "--icone") {
         bool bon = true;
-        for (int k : {2, 4, 8})
+        for (int k : {2, 4, 8, 12, 32})
             bon = enregistreicone(
                       k, std::string(argv[2]) + "/lumor5-" + std::to_string(16 * k) + ".png") &&
                   bon;
+        // 288 pixels of picture in 512: its corners within the circle of 80 %.
+        bon = enregistreicone(18, std::string(argv[2]) + "/lumor5-masquable-512.png", 112) && bon;
         return enregistreico(std::string(argv[2]) + "/lumor5.ico") && bon ? 0 : 1;
     }
     if (argc != 2) {
