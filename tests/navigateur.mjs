@@ -1,21 +1,28 @@
 // The browser build in Debian's Chromium, headless: the welcome screen equals
 // the native one, the mouse moves the tank, a resized page redraws the blocks,
 // a finger's drag moves it too, a key shows the end screen, which stays once
-// the status reaches the page;
-// beside it, a run with no input plays to its end: 1,524 frames, status 0.
+// the status reaches the page; beside it, a run with no input plays to its end:
+// 1,524 frames, status 0. Then the app: the folder weighs at most 150 KB
+// gzipped, its manifest and icons load and Chromium finds it installable; with
+// the host stopped, a reload plays from the cache; a build with one picture
+// changed, served at the same address, plays by the second visit, and the old
+// cache is gone.
 // Usage: node navigateur.mjs SITE PHOTOGRAPHE [PICTURE]   (from the repository's root)
 // PICTURE: where to keep a picture of the page in play.
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { cpSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { gzipSync } from 'node:zlib';
 
 import { lance, sers } from '../tools/navigateur.mjs';
 
 const [site, photographe, photo] = process.argv.slice(2);
 const echecs = [];
 const verifie = (vrai, quoi) => vrai || echecs.push(quoi);
-const serveur = await sers(site);
+let serveur = await sers(site);
+const poids = readdirSync(site).reduce((a, f) => a + gzipSync(readFileSync(join(site, f)), { level: 9 }).length, 0);
+verifie(poids <= 150 * 1024, `the folder weighs ${poids} bytes gzipped, over 150 KB`);
 
 // The native welcome screen, from a headless run of the game.
 const dossier = mkdtempSync(join(tmpdir(), 'navigateur-'));
@@ -103,6 +110,53 @@ verifie(await page.evaluate(() => fin() && !document.getElementById('encore').hi
   .catch(() => false), 'end screen kept, play again offered');
 await attends('run with no input: status 0 after 1,528 presents', () =>
   window.statut === 0 && window.presents === 1528, seule);
+
+// The app: installable, its manifest's icons there; the worker keeps it all.
+await page.setViewport({ width: 800, height: 640 });
+await page.reload();
+const { installabilityErrors: erreurs } = await (await page.createCDPSession())
+  .send('Page.getInstallabilityErrors');
+verifie(!erreurs.length, `not installable: ${JSON.stringify(erreurs)}`);
+verifie(await page.evaluate(async () => {
+  const { icons } = await (await fetch('lumor5.webmanifest')).json();
+  await navigator.serviceWorker.ready;
+  return (await Promise.all(icons.map(async ({ src, sizes }) => {
+    const i = await createImageBitmap(await (await fetch(src)).blob());
+    return `${i.width}x${i.height}` === sizes;
+  }))).every(Boolean) && icons.length === 3;
+}), 'manifest and icons');
+const port = new URL(serveur.adresse).port;
+const arrete = () => { serveur.close(); serveur.closeAllConnections(); };
+const joue = async (quoi, accueil) => {
+  await attends(`${quoi}: welcome screen`, accueil);
+  await page.keyboard.press('KeyA');
+  await attends(`${quoi}: status 0`, () => window.statut === 0);
+};
+arrete();
+await page.reload();
+await joue('offline', () => ecarts('accueil', { x: 0, y: 0, w: 800, h: 600 }) === 0);
+
+// A new build at the same address: the welcome screen's bottom left pixel
+// made magenta in the packed pictures, the worker's cache named anew.
+const nouveau = join(dossier, 'nouveau');
+cpSync(site, nouveau, { recursive: true });
+const debut = Number(readFileSync(join(site, 'lumor5.js'), 'latin1').match(/accueil\.bmp"?,"?start"?:(\d+)/)[1]);
+const donnees = readFileSync(join(site, 'lumor5.data'));
+donnees.set([255, 0, 255], debut + donnees.readUInt32LE(debut + 10));
+writeFileSync(join(nouveau, 'lumor5.data'), donnees);
+execFileSync('cmake', [`-DSITE=${nouveau}`, '-DMODELE=web/horsligne.js', '-P', 'web/horsligne.cmake']);
+const cache = readFileSync(join(nouveau, 'horsligne.js'), 'utf8').match(/prefixe \+ '(\w+)'/)[1];
+serveur = await sers(nouveau, port);
+await page.reload();  // the first visit since: the old build, the new one's worker waiting
+await joue('first visit after the new build', () => ecarts('accueil', { x: 0, y: 0, w: 800, h: 600 }) === 0);
+await attends('the new worker waiting', async () => !!(await navigator.serviceWorker.getRegistration()).waiting);
+await page.reload();  // the second: the new build
+await joue('second visit after the new build', () => {
+  const p = document.getElementById('canvas').getContext('2d').getImageData(0, 599, 1, 1).data;
+  return p[0] === 255 && p[1] === 0 && p[2] === 255;
+});
+verifie(await page.evaluate((c) => caches.keys().then((n) => n.length === 1 && n[0].endsWith(c)), ` ${cache}`),
+  'the old cache kept');
 
 await chromium.close();
 serveur.close();

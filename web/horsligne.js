@@ -16,7 +16,7 @@ self.addEventListener('install', (e) => e.waitUntil(caches.open(cache).then((c) 
 self.addEventListener('activate', (e) => e.waitUntil(caches.keys().then((noms) =>
   Promise.all(noms.filter((n) => n.startsWith(prefixe) && n !== cache).map((n) => caches.delete(n))))));
 
-self.addEventListener('message', (e) => e.data === 'prends' && self.skipWaiting());
+self.addEventListener('message', (e) => e.data === 'prends' && e.waitUntil(self.skipWaiting()));
 
 self.addEventListener('fetch', (e) => {
   if (e.request.method !== 'GET') return;
