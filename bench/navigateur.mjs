@@ -4,16 +4,12 @@
 // Chromium at two canvas sizes and prints what it measured: frame work and
 // whole-run time, the game against a bare loop.
 // Usage: node bench/navigateur.mjs BENCHFOLDER SITE
-import { readdirSync, readFileSync } from 'node:fs';
-import { join } from 'node:path';
-import { gzipSync } from 'node:zlib';
+import { lance, poids, sers } from '../tools/navigateur.mjs';
 
-import { lance, sers } from '../tools/navigateur.mjs';
-
-const poids = readdirSync(process.argv[3]).map((f) =>
-  [f, gzipSync(readFileSync(join(process.argv[3], f)), { level: 9 }).length / 1024]);
-console.log(`download, gzipped: ${poids.map(([f, k]) => `${f} ${k.toFixed(1)} KB`).join(', ')}; ` +
-            `all ${poids.reduce((a, [, k]) => a + k, 0).toFixed(1)} KB`);
+const fichiers = poids(process.argv[3]);
+const ko = (o) => `${(o / 1024).toFixed(1)} KB`;
+console.log(`download, gzipped: ${fichiers.map(([f, o]) => `${f} ${ko(o)}`).join(', ')}; ` +
+            `all ${ko(fichiers.reduce((a, [, o]) => a + o, 0))}`);
 
 const chromium = await lance();
 // From navigation to the first present (the welcome screen), in a fresh profile:

@@ -10,19 +10,18 @@
 // Usage: node navigateur.mjs SITE PHOTOGRAPHE [PICTURE]   (from the repository's root)
 // PICTURE: where to keep a picture of the page in play.
 import { execFileSync } from 'node:child_process';
-import { cpSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { gzipSync } from 'node:zlib';
 
-import { lance, sers } from '../tools/navigateur.mjs';
+import { lance, poids, sers } from '../tools/navigateur.mjs';
 
 const [site, photographe, photo] = process.argv.slice(2);
 const echecs = [];
 const verifie = (vrai, quoi) => vrai || echecs.push(quoi);
 let serveur = await sers(site);
-const poids = readdirSync(site).reduce((a, f) => a + gzipSync(readFileSync(join(site, f)), { level: 9 }).length, 0);
-verifie(poids <= 150 * 1024, `the folder weighs ${poids} bytes gzipped, over 150 KB`);
+const total = poids(site).reduce((a, [, o]) => a + o, 0);
+verifie(total <= 150 * 1024, `the folder weighs ${total} bytes gzipped, over 150 KB`);
 
 // The native welcome screen, from a headless run of the game.
 const dossier = mkdtempSync(join(tmpdir(), 'navigateur-'));

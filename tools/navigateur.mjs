@@ -2,10 +2,11 @@
 // open it headless (for the tests and the benchmark).
 // Usage: node tools/navigateur.mjs FOLDER [PORT]   serves FOLDER (PORT 8000 unless given)
 import { once } from 'node:events';
-import { readFile } from 'node:fs';
+import { readdirSync, readFile, readFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { extname, join, normalize } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { gzipSync } from 'node:zlib';
 
 const sortes = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
 
@@ -26,6 +27,10 @@ export async function sers(dossier, port = 0) {
   serveur.adresse = `http://127.0.0.1:${serveur.address().port}/`;
   return serveur;
 }
+
+// What each of FOLDER's files weighs as a host sends it, gzipped: [name, bytes].
+export const poids = (dossier) => readdirSync(dossier).map((f) =>
+  [f, gzipSync(readFileSync(join(dossier, f)), { level: 9 }).length]);
 
 // Headless, with no network of its own: this machine has none to offer.
 export async function lance() {
