@@ -124,7 +124,7 @@ int main(int argc, char* argv[]) {
         m.j.hauteur = m.j.hauteurnew = 2160;
         m.images = 300;
         m.references = false;
-        const plateforme p = {attente, &m, 2026};
+        const plateforme p = {attente, &m, 2026, horlogesdl};
         return lumor5(m.j, p);
     }
 
@@ -141,7 +141,7 @@ int main(int argc, char* argv[]) {
             m.allocations.reserve(1600);
             m.j.largeur = m.j.largeurnew = t[0];
             m.j.hauteur = m.j.hauteurnew = t[1];
-            const plateforme p = {attente, &m, 2026};
+            const plateforme p = {attente, &m, 2026, horlogesdl};
             if (lumor5(m.j, p) != 0 || m.partie.size() != 1523) {
                 std::fprintf(stderr, "banc: the run at %dx%d did not play through\n", t[0], t[1]);
                 return 1;

@@ -88,7 +88,7 @@ int main() {
     const double toutnu = emscripten_get_now() - debut;
 
     jeu j;
-    const plateforme p = {attends, &partie, 2026};
+    const plateforme p = {attends, &partie, 2026, horlogesdl};
     debut = emscripten_get_now();
     const int statut = lumor5(j, p);
     const double toutpartie = emscripten_get_now() - debut;

@@ -7,14 +7,29 @@
 
 // The event record outlives the frame and an empty queue leaves it as it was,
 // so a resting pointer keeps its tank drawn frame after frame.
-bool etapeevenement(jeu& j) {
+bool etapeevenement(jeu& j, Uint64 maintenant) {
+    SDL_PumpEvents();
     // Direct3D loses the picture when its device resets (a resize, a lost device).
     // SDL's word of it is not the player's one event of the frame: it is kept aside.
-    SDL_Event remise;
-    while (SDL_PeepEvents(&remise, 1, SDL_GETEVENT, SDL_RENDER_TARGETS_RESET,
+    SDL_Event pris;
+    while (SDL_PeepEvents(&pris, 1, SDL_GETEVENT, SDL_RENDER_TARGETS_RESET,
                           SDL_RENDER_DEVICE_RESET) == 1)
-        j.remise = std::max(j.remise, remise.type);
-    SDL_PollEvent(&j.evenement);
+        j.remise = std::max(j.remise, pris.type);
+    // Nor are the pads' events: a moving stick would queue them ahead of a key.
+    if (boutonsmanettes(j)) return true;
+    const bool pousse = poussemanettes(j, maintenant);
+    // Taken without pumping again, and kept only when there was one: SDL may
+    // write into the record when the queue is empty.
+    const bool unpris = SDL_PeepEvents(&pris, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1;
+    if (unpris) j.evenement = pris;
+    // The mouse takes over at once, and the pads go on from its x; a pad's move
+    // is left in the record as a motion, so the tank rests there afterwards.
+    if (unpris && pris.type == SDL_MOUSEMOTION) j.pointeur = pris.motion.x;
+    if (pousse && j.evenement.type != SDL_KEYDOWN) {
+        j.evenement = SDL_Event{};
+        j.evenement.type = SDL_MOUSEMOTION;
+        j.evenement.motion.x = static_cast<Sint32>(j.pointeur);
+    }
     switch (j.evenement.type) {
         case SDL_KEYDOWN:
             return true;

@@ -19,6 +19,7 @@ using fenetre = std::unique_ptr<SDL_Window, liberateur<SDL_DestroyWindow>>;
 using rendu = std::unique_ptr<SDL_Renderer, liberateur<SDL_DestroyRenderer>>;
 using texture = std::unique_ptr<SDL_Texture, liberateur<SDL_DestroyTexture>>;
 using surface = std::unique_ptr<SDL_Surface, liberateur<SDL_FreeSurface>>;
+using manette = std::unique_ptr<SDL_GameController, liberateur<SDL_GameControllerClose>>;
 
 // The nine pictures, in the order they are loaded and turned into textures.
 enum image {
@@ -57,6 +58,12 @@ inline constexpr Uint32 dureefin = 1000;
 inline constexpr int32_t nombretableaux = 6;
 inline constexpr float imagespartableau = 254.0f;
 
+// Game controllers: how many at once, the round dead zone of a stick (of 32767),
+// the longest time a frame moves the pointer for (a stalled window must not fling it).
+inline constexpr int nombremanettes = 8;
+inline constexpr double zonemorte = 8000.0;
+inline constexpr Uint64 ecartmax = 100;
+
 // The level table; rows 6 and 7 are never flown.
 inline constexpr int32_t sininvert[8] = {1, -1, 1, -1, 1, -1, 1, -1};
 inline constexpr int32_t oscillation[8] = {40, 40, 10, 10, 40, 40, 10, 10};
@@ -89,10 +96,16 @@ struct jeu {
 
     int presentations = 0;  // pictures shown so far
 
+    // The pads' pointer along the width, with its sub-pixel rest, and the clock
+    // (ms) when the event step last read them.
+    double pointeur = 0.0;
+    Uint64 instant = 0;
+
     // Declared so that they are released textures first, window last.
     fenetre window;
     rendu renderer;
     texture toile;  // the retained picture every step draws into
     surface surfaces[nombreimages];
     texture textures[nombreimages];
+    manette manettes[nombremanettes];
 };

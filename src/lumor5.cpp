@@ -45,6 +45,9 @@ bool demarre(jeu& j) {
     // Ctrl+C and SIGTERM must end the process: the game itself ignores quit requests.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return echec("cannot start SDL's video");
+    // Without pads the mouse and the keyboard still play.
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
+        std::fprintf(stderr, "lumor5: no game controllers: %s\n", SDL_GetError());
     if (invisible()) {
         SDL_SetError("SDL found none and fell back to its %s driver", SDL_GetCurrentVideoDriver());
         return echec("no display to open a window on");
@@ -65,6 +68,7 @@ bool demarre(jeu& j) {
 }
 
 void libere(jeu& j) {
+    for (manette& m : j.manettes) m.reset();
     for (texture& t : j.textures) t.reset();
     for (surface& s : j.surfaces) s.reset();
     j.toile.reset();
@@ -74,13 +78,14 @@ void libere(jeu& j) {
 }
 
 bool joue(jeu& j, const plateforme& p) {
+    j.instant = p.horloge(p.contexte);
     for (j.tableau = 0; j.tableau < nombretableaux; ++j.tableau) {
         for (j.deplace = 0.0f; imagespartableau > j.deplace; j.deplace += 1.0f) {
             etapeformation(j);
             etapelargage(j);
             etapechute(j);
             p.attente(dureeimage, p.contexte);
-            if (etapeevenement(j)) return false;
+            if (etapeevenement(j, p.horloge(p.contexte))) return false;
             etapetaille(j);
             presente(j);
             efface(j);

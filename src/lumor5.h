@@ -5,12 +5,17 @@
 
 #include "jeu.h"
 
-// What differs between a real game and a test: how to wait, and the seed.
+// What differs between a real game and a test: how to wait, the seed, and the
+// clock (ms) that paces the pads' pointer.
 struct plateforme {
     void (*attente)(Uint32 ms, void* contexte);
     void* contexte;
     unsigned graine;
+    Uint64 (*horloge)(void* contexte);
 };
+inline Uint64 horlogesdl(void*) {
+    return SDL_GetTicks64();
+}
 
 // The whole run: 0 when it played to the end or a key, 1 when SDL, the
 // window or the renderer could not be had. Leaves the SDL resources released.
@@ -41,6 +46,14 @@ void armebombes(jeu& j);
 void etapelargage(jeu& j);
 void etapechute(jeu& j);
 
-// Tank and window (evenements.cpp): etapeevenement is true when a key ends the run.
-bool etapeevenement(jeu& j);
+// Tank and window (evenements.cpp): etapeevenement is true when a key or a
+// pad's button ends the run; `maintenant` is the clock's reading.
+bool etapeevenement(jeu& j, Uint64 maintenant);
 void etapetaille(jeu& j);
+
+// Game controllers (manette.cpp), for the event step: boutonsmanettes takes the
+// pads' events off the queue (plugging, unplugging, buttons) and is true when a
+// button or a trigger ends the run; poussemanettes moves the pointer by the
+// sticks and d-pads since the last frame and is true when it moved by a pixel.
+bool boutonsmanettes(jeu& j);
+bool poussemanettes(jeu& j, Uint64 maintenant);

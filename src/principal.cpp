@@ -38,6 +38,6 @@ int main(int argc, char* argv[]) {
     bouchedescripteurs();
     jeu j;
     const plateforme p = {[](Uint32 ms, void*) { SDL_Delay(ms); }, nullptr,
-                          static_cast<unsigned>(std::time(nullptr))};
+                          static_cast<unsigned>(std::time(nullptr)), horlogesdl};
     return lumor5(j, p);
 }

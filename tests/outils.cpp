@@ -5,14 +5,17 @@
 
 // No display: SDL's dummy driver, picked explicitly before any test starts.
 static const int sansaffichage = setenv("SDL_VIDEODRIVER", "dummy", 1);
+// Nor focus, without which SDL leaves the pads unread.
+static const int manettes = setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 1);
 
 int scenario::lance() {
     const plateforme p = {[](Uint32 ms, void* c) {
                               scenario& s = *static_cast<scenario*>(c);
                               s.attentes.push_back(ms);
+                              s.temps += ms;
                               if (s.script) s.script(s, ms);
                           },
-                          this, graine};
+                          this, graine, [](void* c) { return static_cast<scenario*>(c)->temps; }};
     return lumor5(j, p);
 }
 

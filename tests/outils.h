@@ -13,6 +13,7 @@ struct scenario {
     jeu j;
     unsigned graine = 20261206;
     std::vector<Uint32> attentes;
+    Uint64 temps = 0;  // the run's clock, in ms: the waits, and what the script adds
     std::function<void(scenario&, Uint32 ms)> script;
     int lance();
     int image() const { return j.tableau * 254 + static_cast<int>(j.deplace); }  // 0 to 1523

@@ -73,7 +73,7 @@ int main(int argc, char* argv[]) {
                                       SDL_PushEvent(&e);
                                   }
                               },
-                              &p, 2026};
+                              &p, 2026, horlogesdl};
     const int statut = lumor5(p.j, plate);
     if (statut != 0 || !p.bon || p.faites != 2) {
         std::fprintf(stderr, "photographe: the run did not give both pictures\n");

@@ -1,0 +1,160 @@
+// Game controllers, as virtual pads that SDL itself reads, on the run's own clock.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "outils.h"
+
+namespace {
+
+SDL_Joystick* branche() {
+    SDL_VirtualJoystickDesc d{};
+    d.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    d.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    d.naxes = SDL_CONTROLLER_AXIS_MAX;
+    d.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    return SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&d));
+}
+
+void debranche(SDL_Joystick* p) {
+    for (int i = 0; i < SDL_NumJoysticks(); ++i)
+        if (SDL_JoystickGetDeviceInstanceID(i) == SDL_JoystickInstanceID(p))
+            SDL_JoystickDetachVirtual(i);
+    SDL_JoystickClose(p);
+}
+
+void manche(SDL_Joystick* p, Sint16 x, Sint16 y) {
+    SDL_JoystickSetVirtualAxis(p, SDL_CONTROLLER_AXIS_LEFTX, x);
+    SDL_JoystickSetVirtualAxis(p, SDL_CONTROLLER_AXIS_LEFTY, y);
+}
+
+// Every axis moved, as a restless player does: the right stick, the triggers below
+// half, the left stick's vertical within the dead zone and its horizontal at x.
+void remue(SDL_Joystick* p, int n, Sint16 x) {
+    const Sint16 v = n % 2 ? 3000 : -3000;
+    if (!p) return;
+    manche(p, x, v);
+    SDL_JoystickSetVirtualAxis(p, SDL_CONTROLLER_AXIS_RIGHTX, static_cast<Sint16>(10 * v));
+    SDL_JoystickSetVirtualAxis(p, SDL_CONTROLLER_AXIS_RIGHTY, static_cast<Sint16>(-10 * v));
+    SDL_JoystickSetVirtualAxis(p, SDL_CONTROLLER_AXIS_TRIGGERLEFT, static_cast<Sint16>(v - 20000));
+    SDL_JoystickSetVirtualAxis(p, SDL_CONTROLLER_AXIS_TRIGGERRIGHT,
+                               static_cast<Sint16>(-v - 20000));
+}
+
+// Guards, in one run: the event record kept through SDL's real queue (the tank copied
+// at its place every frame); the round dead zone; one width a second at full push on
+// 15 and 30 ms frames, with the rest below a pixel kept; the d-pad; the pointer held
+// within the window; the mouse taking over and the stick going on from its x, the tank
+// never drawn twice; the pads' flood of axis events never standing before the player's
+// event; a pad pulled out and another plugged in; a button ending the run.
+TEST(Manette, DeplacementsEtFin) {
+    scenario s;
+    SDL_Joystick *a = nullptr, *b = nullptr;
+    int x0 = 0, n0 = 0, lent = 1;
+    auto vitesse = [&](int n, int x) {  // pixels a second since the last mark
+        const double v = (x - x0) * 1000.0 / ((n - n0) * 15 * lent);
+        x0 = x, n0 = n;
+        return v;
+    };
+    s.script = [&](scenario& s, Uint32 ms) {
+        jeu& j = s.j;
+        const int n = s.image(), x = j.rectchar.x;
+        if (ms == dureeaccueil) {
+            SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);  // the window's own, before play
+            a = branche();
+            manche(a, 5000, -5000);  // at rest on a worn stick: inside the round zone
+            SDL_JoystickSetVirtualAxis(a, SDL_CONTROLLER_AXIS_RIGHTX, 32767);
+            SDL_JoystickSetVirtualAxis(a, SDL_CONTROLLER_AXIS_TRIGGERLEFT, -1000);  // below half
+        }
+        if (ms != dureeimage) return;
+        s.temps += (lent - 1) * ms;
+        const SDL_Rect tank = {x, 525, 80, 50};
+        if (n >= 1)  // the tank where it stands, and nowhere else on its row
+            EXPECT_TRUE(ecarts(j, imagechar, tank) == 0 && toutnoir(j, {0, 525, x, 50}) &&
+                        toutnoir(j, {x + 80, 525, 800, 50}))
+                << "frame " << n;
+        if (n == 0) pousse(SDL_MOUSEMOTION, 40);
+        if (n >= 1 && n < 10) {  // at rest: the record draws the tank again every frame
+            EXPECT_TRUE(x == 40 && j.pointeur == 40.0) << "frame " << n;
+            SDL_RenderFillRect(j.renderer.get(), &tank);
+        }
+        if (n == 5) manche(a, 0, 32767);     // the vertical axis alone
+        if (n == 10) manche(a, 6000, 6000);  // past the round zone, within a square one
+        if (n == 20) {
+            EXPECT_TRUE(j.pointeur > 40.5 && j.pointeur < 43.0) << j.pointeur;
+            manche(a, 32767, 0), vitesse(n, x);
+        }
+        if (n == 50) {
+            EXPECT_NEAR(vitesse(n, x), 800.0, 80.0) << "full right on 15 ms frames";
+            manche(a, -32768, 0), lent = 2;
+        }
+        if (n == 60) EXPECT_NEAR(vitesse(n, x), -800.0, 80.0) << "full left on 30 ms frames";
+        if (n == 60) lent = 1;
+        if (n == 80) {
+            EXPECT_TRUE(x == 0 && j.pointeur == 0.0) << "held at the left edge";
+            manche(a, 0, 0);
+            SDL_JoystickSetVirtualButton(a, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 1);
+            vitesse(n, x);
+        }
+        if (n == 100) {
+            EXPECT_NEAR(vitesse(n, x), 800.0, 80.0) << "the d-pad at full speed";
+            SDL_JoystickSetVirtualButton(a, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 0);
+            manche(a, 32767, 0);
+        }
+        if (n == 170) EXPECT_TRUE(x == 799 && j.pointeur == 799.0) << "held at the right edge";
+        if (n >= 170) remue(a, n, n < 180 ? (n % 2 ? 3000 : -3000) : 32767), remue(b, n, 0);
+        if (n == 170 || n == 190) pousse(SDL_MOUSEMOTION, n == 170 ? 300 : 200);
+        if (n == 171) EXPECT_EQ(x, 300) << "the mouse is taken at once, in the flood";
+        if (n == 180) vitesse(n, x);
+        if (n == 190) EXPECT_NEAR(vitesse(n, x), 800.0, 80.0) << "the stick goes on from the mouse";
+        if (n == 191) EXPECT_EQ(x, 200) << "the mouse wins over a pushed stick";
+        if (n == 191) vitesse(n, x);
+        if (n == 201) {
+            EXPECT_NEAR(vitesse(n, x), 800.0, 80.0) << "and goes on from there";
+            debranche(a), a = nullptr;
+        }
+        if (n == 211) {
+            EXPECT_EQ(vitesse(n, x), 0.0) << "a pad pulled out moves nothing";
+            b = branche();
+            SDL_JoystickSetVirtualButton(b, SDL_CONTROLLER_BUTTON_DPAD_LEFT, 1);
+        }
+        if (n == 221) {
+            EXPECT_NEAR(vitesse(n, x), -800.0, 80.0) << "a pad plugged in during play";
+            SDL_JoystickSetVirtualButton(b, SDL_CONTROLLER_BUTTON_X, 1);
+        }
+    };
+    EXPECT_EQ(s.lance(), 0);
+    EXPECT_LE(s.attentes.size(), sequence(223, false).size()) << "a button ends the run";
+    EXPECT_EQ(s.attentes.back(), dureefin);
+}
+
+// Guards what ends the run: any button but the d-pad, a trigger past half, a key while
+// every axis floods the queue; and what does not.
+TEST(Manette, CeQuiFinit) {
+    const int fins[][3] = {
+        // button or -1, trigger or -1, ends
+        {SDL_CONTROLLER_BUTTON_A, -1, 1},          {SDL_CONTROLLER_BUTTON_START, -1, 1},
+        {SDL_CONTROLLER_BUTTON_GUIDE, -1, 1},      {SDL_CONTROLLER_BUTTON_LEFTSTICK, -1, 1},
+        {SDL_CONTROLLER_BUTTON_PADDLE4, -1, 1},    {SDL_CONTROLLER_BUTTON_DPAD_UP, -1, 0},
+        {SDL_CONTROLLER_BUTTON_DPAD_DOWN, -1, 0},  {-1, SDL_CONTROLLER_AXIS_TRIGGERLEFT, 1},
+        {-1, SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 1}, {-1, -1, 1},  // a key
+    };
+    for (const auto& f : fins) {
+        scenario s;
+        SDL_Joystick* p = nullptr;
+        s.script = [&](scenario& s, Uint32 ms) {
+            const int n = s.image();
+            if (ms == dureeaccueil) p = branche();
+            if (ms == dureeimage) remue(p, n, n % 2 ? 3000 : -3000);
+            if (ms != dureeimage || n != 5) return;
+            if (f[0] >= 0) SDL_JoystickSetVirtualButton(p, f[0], 1);
+            if (f[1] >= 0) SDL_JoystickSetVirtualAxis(p, f[1], 1000);  // just past half
+            if (f[0] < 0 && f[1] < 0) pousse(SDL_KEYDOWN);
+            if (!f[2]) pousse(SDL_MOUSEMOTION), pousse(SDL_KEYDOWN);
+        };
+        EXPECT_EQ(s.lance(), 0);
+        EXPECT_EQ(s.attentes, sequence(f[2] ? 6 : 7, false)) << f[0] << " " << f[1];
+    }
+}
+
+}  // namespace
