@@ -2,7 +2,8 @@
 # Builds SDL2 from Debian's own libsdl2 source package, the version
 # libsdl2-dev has, into DEST (include/, lib/ and a CMake package file):
 #   web      for the browser, with SDL's software renderer only, so that the
-#            browser draws the same picture as the headless game;
+#            browser draws the same picture as the headless game, and the
+#            browser's gamepads;
 #   windows  for Windows x86_64 with mingw-w64, static, with SDL2main;
 #   linux    for the portable Linux build, static, with SDL's X11 and Wayland
 #            drivers, which load their libraries when the game starts;
@@ -16,7 +17,8 @@ cible=$1
 dest=$(realpath -m "$2")
 outils=$(realpath "$(dirname "$0")")
 # Built again when Debian's version or this script changes.
-version="$(dpkg-query -W -f='${Version}' libsdl2-dev) $(cksum <"$0")"
+# The build machine's own architecture's: a foreign one may be installed beside it.
+version="$(dpkg-query -W -f='${Version}' "libsdl2-dev:$(dpkg --print-architecture)") $(cksum <"$0")"
 [ "$(cat "$dest/version" 2>/dev/null)" = "$version" ] && exit 0
 "$outils/sourcesdebian.sh"
 rm -rf "$dest" && mkdir -p "$dest/source" "$dest/objets"
@@ -26,6 +28,10 @@ src=$(echo "$dest"/source/libsdl2-*/)
 
 # No build path in what is built: the same sources give the same bytes anywhere.
 carte="-ffile-prefix-map=$dest=."
+
+# Game controllers where players play: their joystick drivers and SDL's own
+# drivers for the common pads (HIDAPI); the fuzzer needs none.
+manettes="-DSDL_JOYSTICK=ON -DSDL_HIDAPI=ON"
 
 # SDL's own CMake build, installed into DEST; what every non-browser build leaves out.
 construit() {
@@ -42,10 +48,10 @@ construit() {
 
 case $cible in
 windows)
-  construit -DCMAKE_TOOLCHAIN_FILE="$outils/../windows/mingw.cmake" -DSDL_XINPUT=OFF -DSDL_WASAPI=OFF
+  construit -DCMAKE_TOOLCHAIN_FILE="$outils/../windows/mingw.cmake" -DSDL_WASAPI=OFF $manettes
   ;;
 linux)
-  construit -DSDL_OPENGLES=ON -DSDL_KMSDRM=OFF -DSDL_RPI=OFF -DSDL_VIVANTE=OFF -DSDL_LIBSAMPLERATE=OFF
+  construit $manettes -DSDL_HIDAPI_LIBUSB=OFF -DSDL_OPENGLES=ON -DSDL_KMSDRM=OFF -DSDL_RPI=OFF -DSDL_VIVANTE=OFF -DSDL_LIBSAMPLERATE=OFF
   ;;
 fuzz)
   fuzz="-g -fno-omit-frame-pointer -fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all"
@@ -61,7 +67,6 @@ web)
 #undef SDL_AUDIO_DRIVER_DISK
 #undef SDL_AUDIO_DRIVER_DUMMY
 #undef SDL_AUDIO_DRIVER_EMSCRIPTEN
-#undef SDL_JOYSTICK_EMSCRIPTEN
 #undef SDL_SENSOR_DUMMY
 #undef SDL_LOADSO_DLOPEN
 #undef SDL_VIDEO_RENDER_OGL_ES2
@@ -69,7 +74,6 @@ web)
 #undef SDL_VIDEO_OPENGL_EGL
 #undef SDL_POWER_EMSCRIPTEN
 #define SDL_AUDIO_DISABLED 1
-#define SDL_JOYSTICK_DISABLED 1
 #define SDL_SENSOR_DISABLED 1
 #define SDL_LOADSO_DISABLED 1
 #define SDL_POWER_DISABLED 1
@@ -83,7 +87,7 @@ FIN
   taille="-Oz -flto -DSDL_HAVE_YUV=0 -DSDL_HAVE_RLE=0 -DSDL_HAVE_BLIT_N_RGB565=0 -DSDL_HAVE_BLIT_A=0"
   cd "$src/src"
   ls *.c atomic/*.c audio/*.c cpuinfo/*.c events/*.c file/*.c haptic/*.c haptic/dummy/*.c \
-     joystick/*.c joystick/dummy/*.c libm/*.c locale/*.c locale/emscripten/*.c misc/*.c \
+     joystick/*.c joystick/emscripten/*.c libm/*.c locale/*.c locale/emscripten/*.c misc/*.c \
      misc/emscripten/*.c power/*.c render/*.c render/software/*.c sensor/*.c sensor/dummy/*.c \
      stdlib/*.c thread/*.c thread/generic/*.c timer/*.c timer/unix/*.c video/*.c \
      video/emscripten/*.c video/yuv2rgb/*.c filesystem/emscripten/*.c loadso/dummy/*.c |
