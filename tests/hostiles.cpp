@@ -115,7 +115,8 @@ TEST(Hostile, FichiersRefuses) {
 TEST(Hostile, ImagesInhabituellesAcceptees) {
     ailleurs dossier;
     fs::copy(dossier.avant + "/data", "data");
-    SDL_Surface* atari = SDL_LoadBMP("data/blocatari.bmp");
+    SDL_Surface* lu = SDL_LoadBMP("data/blocatari.bmp");  // its pixels as 24 bits
+    SDL_Surface* atari = SDL_ConvertSurfaceFormat(lu, SDL_PIXELFORMAT_BGR24, 0);
     SDL_Surface* p32 = SDL_ConvertSurfaceFormat(atari, SDL_PIXELFORMAT_ARGB8888, 0);
     SDL_SaveBMP(p32, "data/blocatari.bmp");
     ecris("data/blosinclair.bmp", reecrit(atari, false));
@@ -138,7 +139,7 @@ TEST(Hostile, ImagesInhabituellesAcceptees) {
                       EXPECT_EQ(ecarts(j, image(imageatari + k), j.blocs[k], atari), 0) << k;
               }),
               "");
-    for (SDL_Surface* s : {atari, p32, vide}) SDL_FreeSurface(s);
+    for (SDL_Surface* s : {lu, atari, p32, vide}) SDL_FreeSurface(s);
 }
 
 }  // namespace

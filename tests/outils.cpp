@@ -72,8 +72,11 @@ int ecarts(jeu& j, image i, const SDL_Rect& ou, const SDL_Surface* s) {
 
 int ecarts(jeu& j, const std::vector<SDL_Rect>& noirs) {
     SDL_Surface* attendu = SDL_CreateRGBSurfaceWithFormat(0, 800, 600, 32, SDL_PIXELFORMAT_RGB888);
-    for (int k = 0; k < 4; ++k)
-        SDL_BlitScaled(j.surfaces[imageatari + k].get(), nullptr, attendu, &j.blocs[k]);
+    for (int k = 0; k < 4; ++k) {  // SDL stretches no palette picture
+        SDL_Surface* c = SDL_ConvertSurface(j.surfaces[imageatari + k].get(), attendu->format, 0);
+        SDL_BlitScaled(c, nullptr, attendu, &j.blocs[k]);
+        SDL_FreeSurface(c);
+    }
     SDL_FillRects(attendu, noirs.data(), static_cast<int>(noirs.size()), 0);
     const std::vector<Uint32> vu = lis(j, {0, 0, 800, 520});
     const Uint32* p = static_cast<const Uint32*>(attendu->pixels);

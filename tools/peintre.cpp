@@ -1,4 +1,6 @@
-// Paints the game's nine pictures as 24-bit Windows bitmaps, and its icon.
+// Paints the game's nine pictures as Windows bitmaps, each as small as it can
+// be exactly (a palette as long as its colours, run-length coded where that
+// is smaller), and its icon.
 // Usage: peintre FOLDER            writes FOLDER/lumor.bmp ... FOLDER/theend.bmp
 //        peintre --icone FOLDER    writes FOLDER/lumor5-32.png, -64.png, -128.png,
 //                                  -192.png, -512.png, -masquable-512.png (for the
@@ -345,39 +347,120 @@ bool enregistreico(const std::string& chemin) {
     return false;
 }
 
-bool enregistre(const grille& g, const std::string& chemin) {
+// One row of palette indexes, run-length coded as a bitmap codes them at 8 or
+// 4 bits a pixel: runs of one colour, and the rest as literal stretches.
+void coderangee(std::string& o, const std::vector<Uint8>& v, int bits) {
+    const size_t n = v.size();
+    const auto serie = [&](size_t x) {
+        size_t y = x;
+        while (y < n && y - x < 255 && v[y] == v[x]) ++y;
+        return y - x;
+    };
+    for (size_t x = 0; x < n;) {
+        size_t r = serie(x);
+        if (r < 2) {  // a literal stretch, up to the next run of three
+            size_t y = x;
+            while (y < n && y - x < 255 && serie(y) < 3) ++y;
+            r = y - x;
+        }
+        if (r >= 3 && serie(x) < r) {
+            o += '\0', o += static_cast<char>(r);
+            const size_t debut = o.size();
+            for (size_t k = 0; k < r; ++k)
+                if (bits == 8)
+                    o += static_cast<char>(v[x + k]);
+                else if (k % 2 == 0)
+                    o += static_cast<char>(v[x + k] << 4);
+                else
+                    o.back() = static_cast<char>(o.back() | v[x + k]);
+            if ((o.size() - debut) % 2) o += '\0';  // literals end on a 16-bit boundary
+        } else {
+            r = serie(x) > 1 ? serie(x) : 1;
+            o += static_cast<char>(r), o += static_cast<char>(bits == 8 ? v[x] : v[x] * 17);
+        }
+        x += r;
+    }
+}
+
+// The smallest bitmap that holds the grid exactly: a palette as long as its
+// colours at 4 or 8 bits a pixel, run-length coded where that is smaller;
+// 24 bits past 256 colours.
+std::string bitmap(const grille& g) {
     const int largeur = static_cast<int>(g[0].size()), hauteur = static_cast<int>(g.size());
-    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, largeur, hauteur, 24, SDL_PIXELFORMAT_BGR24);
-    if (!s) {
-        std::fprintf(stderr, "peintre: %s: %s\n", chemin.c_str(), SDL_GetError());
+    std::vector<const teinte*> couleurs;
+    for (const teinte& t : palette)
+        for (const std::string& ligne : g)
+            if (ligne.find(t.code) != std::string::npos) {
+                couleurs.push_back(&t);
+                break;
+            }
+    const int nombre = static_cast<int>(couleurs.size());
+    const int bits = nombre <= 16 ? 4 : nombre <= 256 ? 8 : 24;
+    std::string brut, code;
+    for (int y = hauteur - 1; y >= 0; --y) {  // bottom row first
+        std::vector<Uint8> v;
+        std::string rangee;
+        for (char c : g[static_cast<size_t>(y)]) {
+            const teinte* t = couleur(c);
+            Uint8 i = 0;
+            while (i < nombre && couleurs[i] != t) ++i;
+            v.push_back(i);
+            if (bits == 24)
+                rangee += {static_cast<char>(t->b), static_cast<char>(t->g), static_cast<char>(t->r)};
+            else if (bits == 8 || v.size() % 2)
+                rangee += static_cast<char>(bits == 8 ? i : i << 4);
+            else
+                rangee.back() = static_cast<char>(rangee.back() | i);
+        }
+        rangee.resize((rangee.size() + 3) / 4 * 4, '\0');
+        brut += rangee;
+        if (bits < 24) coderangee(code, v, bits), code += std::string(2, '\0');  // end of row
+    }
+    code += {'\0', '\1'};  // end of picture
+    const bool rle = bits < 24 && code.size() < brut.size();
+    const std::string& pixels = rle ? code : brut;
+    std::string o;
+    const auto le = [&o](uint32_t v, int n) {
+        for (int k = 0; k < n; ++k) o += static_cast<char>(v >> (8 * k));
+    };
+    const uint32_t debut = 14 + 40 + 4 * (bits < 24 ? nombre : 0);
+    o += "BM", le(debut + static_cast<uint32_t>(pixels.size()), 4), le(0, 4), le(debut, 4);
+    le(40, 4), le(largeur, 4), le(hauteur, 4), le(1, 2), le(bits, 2);
+    le(rle ? (bits == 8 ? 1 : 2) : 0, 4), le(static_cast<uint32_t>(pixels.size()), 4);
+    le(2835, 4), le(2835, 4), le(bits < 24 ? nombre : 0, 4), le(0, 4);
+    for (int k = 0; k < nombre && bits < 24; ++k)
+        le(static_cast<uint32_t>(couleurs[k]->r << 16 | couleurs[k]->g << 8 | couleurs[k]->b), 4);
+    return o + pixels;
+}
+
+// Written, then read back through SDL as the game reads it: every pixel must
+// come back as painted.
+bool enregistre(const grille& g, const std::string& chemin) {
+    for (const std::string& ligne : g)
+        for (char c : ligne)
+            if (ligne.size() != g[0].size() || !couleur(c)) {
+                std::fprintf(stderr, "peintre: %s: rows of unequal length or no colour '%c'\n",
+                             chemin.c_str(), c);
+                return false;
+            }
+    const std::string o = bitmap(g);
+    if (!std::ofstream(chemin, std::ios::binary)
+             .write(o.data(), static_cast<std::streamsize>(o.size()))) {
+        std::fprintf(stderr, "peintre: cannot write %s\n", chemin.c_str());
         return false;
     }
-    bool bon = true;
-    for (const std::string& ligne : g)
-        if (static_cast<int>(ligne.size()) != largeur) {
-            std::fprintf(stderr, "peintre: %s: rows of unequal length\n", chemin.c_str());
-            SDL_FreeSurface(s);
-            return false;
+    SDL_Surface* lu = SDL_LoadBMP(chemin.c_str());
+    SDL_Surface* s = lu ? SDL_ConvertSurfaceFormat(lu, SDL_PIXELFORMAT_RGB24, 0) : nullptr;
+    bool bon = s && s->w == static_cast<int>(g[0].size()) && s->h == static_cast<int>(g.size());
+    for (int y = 0; bon && y < s->h; ++y)
+        for (int x = 0; x < s->w; ++x) {
+            const Uint8* p = static_cast<Uint8*>(s->pixels) + y * s->pitch + x * 3;
+            const teinte* t = couleur(g[static_cast<size_t>(y)][static_cast<size_t>(x)]);
+            bon = bon && p[0] == t->r && p[1] == t->g && p[2] == t->b;
         }
-    for (int y = 0; y < hauteur; ++y)
-        for (int x = 0; x < largeur; ++x) {
-            const char code = g[static_cast<size_t>(y)][static_cast<size_t>(x)];
-            const teinte* t = couleur(code);
-            if (!t) {
-                std::fprintf(stderr, "peintre: %s: no colour '%c'\n", chemin.c_str(), code);
-                bon = false;
-                continue;
-            }
-            Uint8* p = static_cast<Uint8*>(s->pixels) + y * s->pitch + x * 3;
-            p[0] = t->b;
-            p[1] = t->g;
-            p[2] = t->r;
-        }
-    if (bon && SDL_SaveBMP(s, chemin.c_str()) != 0) {
-        std::fprintf(stderr, "peintre: cannot write %s: %s\n", chemin.c_str(), SDL_GetError());
-        bon = false;
-    }
+    if (!bon) std::fprintf(stderr, "peintre: %s does not read back as painted\n", chemin.c_str());
     SDL_FreeSurface(s);
+    SDL_FreeSurface(lu);
     return bon;
 }
 
