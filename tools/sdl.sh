@@ -18,7 +18,7 @@ dest=$(realpath -m "$2")
 outils=$(realpath "$(dirname "$0")")
 # Built again when Debian's version or this script changes.
 # The build machine's own architecture's: a foreign one may be installed beside it.
-version="$(dpkg-query -W -f='${Version}' "libsdl2-dev:$(dpkg --print-architecture)") $(cksum <"$0")"
+version="$(dpkg-query -W -f='${Version}' "libsdl2-dev:$(dpkg --print-architecture)") $(cat "$0" "$outils/../web/allege.c" | cksum)"
 [ "$(cat "$dest/version" 2>/dev/null)" = "$version" ] && exit 0
 "$outils/sourcesdebian.sh"
 rm -rf "$dest" && mkdir -p "$dest/source" "$dest/objets"
@@ -83,14 +83,17 @@ web)
 FIN
   # Smallest code, optimised with the game at link time; without what the game
   # never draws with (YUV, run-length and 16-bit 565 blits, alpha blending: its
-  # pictures are opaque bitmaps of 24 bits, packed in at build time).
+  # pictures are opaque bitmaps, packed in at build time; blended drawing,
+  # rotation and triangles, which web/allege.c stands in for).
   taille="-Oz -flto -DSDL_HAVE_YUV=0 -DSDL_HAVE_RLE=0 -DSDL_HAVE_BLIT_N_RGB565=0 -DSDL_HAVE_BLIT_A=0"
+  cp "$outils/../web/allege.c" "$src/src/render/software/"
   cd "$src/src"
   ls *.c atomic/*.c audio/*.c cpuinfo/*.c events/*.c file/*.c haptic/*.c haptic/dummy/*.c \
      joystick/*.c joystick/emscripten/*.c libm/*.c locale/*.c locale/emscripten/*.c misc/*.c \
      misc/emscripten/*.c power/*.c render/*.c render/software/*.c sensor/*.c sensor/dummy/*.c \
      stdlib/*.c thread/*.c thread/generic/*.c timer/*.c timer/unix/*.c video/*.c \
      video/emscripten/*.c video/yuv2rgb/*.c filesystem/emscripten/*.c loadso/dummy/*.c |
+    grep -v -E 'render/software/SDL_(blend|rotate|triangle)' |
     xargs -P 2 -I {} sh -c 'emcc '"$taille $carte"' -ffp-contract=off -w -I"$1/include/SDL2" -c "{}" -o "$1/objets/$(echo "{}" | tr / _).o"' - "$dest"
   emar rcs "$dest/lib/libSDL2.a" "$dest"/objets/*.o
   cat >"$dest/lib/cmake/SDL2/SDL2Config.cmake" <<'FIN'
