@@ -24,7 +24,9 @@ static const char* const aide =
     "A formation of four ships bombs a row of four blocks over six levels, while you\n"
     "slide a tank along the bottom of the window.\n\n"
     "  move the mouse   the tank follows the pointer\n"
-    "  any key          ends the game through its end screen\n\n"
+    "  left stick, d-pad  a game controller slides the tank\n"
+    "  any key, any other controller button or a trigger\n"
+    "                   ends the game through its end screen\n\n"
     "The pictures are read from data/ under the working directory.\n"
     "SDL_VIDEODRIVER picks SDL's video driver (x11, wayland, ...),\n"
     "SDL_RENDER_DRIVER its renderer (opengl, opengles2, software).\n";
