@@ -69,6 +69,11 @@ TEST(Regles, Bombes) {
         largue(j, k, 1);
         EXPECT_EQ(j.bombes[k].y, k == 1 ? 451 : 204) << "ship 1 bombs once a run";
     }
+    // Bomb 1 keeps its flag once landed: a fall that ends exactly on the line stops there.
+    jeu u = ciel();
+    u.vaisseaux[1].y = 92;
+    largue(u, 1, 90);
+    EXPECT_EQ(u.bombes[1].y, 450) << "from 142, on the line after 77 falls";
     // The line follows the height: past 580 the resting bombs 2 and 3 fall
     // unreleased, bomb 1 waits; a bomb stops while the line is above it.
     jeu j = ciel();
