@@ -9,6 +9,7 @@ PAQUET := build-paquet
 WEB := build-web
 WINDOWS := build-windows
 LINUX := build-linux
+ARM64 := build-arm64
 FUZZ := build-fuzz
 RELEASE := build-release
 VERSION := $(shell sed -n 's/^project([^)]*VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
@@ -27,8 +28,8 @@ BUILD = cmake --build $(1) -j $(JOBS) $(if $(2),--target $(2)) -- --no-print-dir
 PEINT = $(CONFIGURE) $(JEU) -DLUMOR_TESTS=OFF && $(call BUILD,$(JEU),peintre) && \
   mkdir -p $(1) && ./$(JEU)/tools/peintre --icone $(1)
 
-.PHONY: run test bench build clean images screenshots package web site windows linux release \
-  nouvelles reproduce fuzz
+.PHONY: run test bench build clean images screenshots package web site windows linux arm64 \
+  release nouvelles reproduce fuzz
 
 run: build
 	./$(JEU)/lumor5
@@ -43,13 +44,14 @@ build:
 # so does the replay of the picture fuzzer's corpus.
 # The release is made from a git repository; the sources' tarball tests the rest.
 PUBLIE := $(if $(wildcard .git),release)
-test: site node_modules windows linux $(PUBLIE)
+test: site node_modules windows linux arm64 $(PUBLIE)
 	@tools/dependances.sh test
 	@$(CONFIGURE) $(ASAN) -DLUMOR_SANITIZE=ON -DLUMOR_TESTS=ON
 	@$(call BUILD,$(ASAN),essais chargeur)
 	@$(CONFIGURE) $(ESSAIS) -DLUMOR_TESTS=ON -DLUMOR_ASAN=$(CURDIR)/$(ASAN) \
 	  -DLUMOR_WEB=$(CURDIR)/$(WEB)/site -DLUMOR_WINDOWS=$(CURDIR)/$(WINDOWS) \
-	  -DLUMOR_LINUX=$(CURDIR)/$(LINUX) -DLUMOR_RELEASE=$(if $(PUBLIE),$(CURDIR)/$(RELEASE))
+	  -DLUMOR_LINUX=$(CURDIR)/$(LINUX) -DLUMOR_ARM64=$(CURDIR)/$(ARM64) \
+	  -DLUMOR_RELEASE=$(if $(PUBLIE),$(CURDIR)/$(RELEASE))
 	@$(call BUILD,$(ESSAIS))
 	@cd $(ESSAIS) && ctest --output-on-failure -j $(JOBS)
 
@@ -64,13 +66,14 @@ bench: site node_modules
 
 # The Debian package, built with Debian's hardening flags; its ar members take
 # the umask's modes, so cpack runs under 022 whatever the builder's.
+# $(1): the build folder; $(2): CMake's options for another machine.
+PAQUETAGE = export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	  CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	  LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CONFIGURE) $(1) -DLUMOR_TESTS=OFF -DCMAKE_BUILD_TYPE=Release $(2) && \
+	  $(call BUILD,$(1)) && { cd $(1) && umask 022 && cpack >cpack.log 2>&1 || { cat cpack.log; false; }; }
 package:
 	@tools/dependances.sh package
-	@export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
-	  CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
-	  LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CONFIGURE) $(PAQUET) -DLUMOR_TESTS=OFF -DCMAKE_BUILD_TYPE=Release
-	@$(call BUILD,$(PAQUET))
-	@cd $(PAQUET) && umask 022 && cpack >cpack.log 2>&1 || { cat cpack.log; false; }
+	@$(call PAQUETAGE,$(PAQUET))
 	@echo "$$(ls $(PAQUET)/lumor5_*.deb): install it with sudo apt install ./$$(ls $(PAQUET)/lumor5_*.deb)"
 
 # The browser's build: SDL2 from Debian's sources, built once, then the game.
@@ -112,13 +115,30 @@ linux:
 	@$(call BUILD,$(LINUX))
 	@echo "For Linux anywhere: $(LINUX)/$$(cd $(LINUX) && ls lumor5-*-linux-x86_64.tar.gz)"
 
+# 64-bit ARM Linux (a Raspberry Pi on its 64-bit OS, and the rest), cross-built
+# from Debian's own packages: the Debian package for arm64 and the portable
+# build for aarch64, with SDL2 from Debian's sources as for x86_64.
+ARM = DEB_HOST_ARCH=arm64 DEB_HOST_MULTIARCH=aarch64-linux-gnu DEB_HOST_GNU_TYPE=aarch64-linux-gnu
+CROISE = -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/linux/aarch64.cmake -DLUMOR_ICONES=$(CURDIR)/$(ARM64)/icone
+arm64:
+	@tools/dependances.sh arm64
+	@tools/sdl.sh linux-aarch64 $(ARM64)/sdl2
+	@$(call PEINT,$(ARM64)/icone)
+	@$(CONFIGURE) $(ARM64)/portable $(CROISE) -DLUMOR_PORTABLE=ON \
+	  -DSDL2_DIR=$(CURDIR)/$(ARM64)/sdl2/lib/cmake/SDL2 -DCMAKE_BUILD_TYPE=Release -DLUMOR_TESTS=OFF
+	@$(call BUILD,$(ARM64)/portable)
+	@export $(ARM) && $(call PAQUETAGE,$(ARM64)/paquet,$(CROISE))
+	@echo "For 64-bit ARM Linux: $$(ls $(ARM64)/paquet/lumor5_*_arm64.deb) and" \
+	  "$$(ls $(ARM64)/portable/lumor5-*-linux-aarch64.tar.gz)"
+
 # What players download, under one version, with its checksums; refused while
 # NEWS.md says nothing of that version.
-release: nouvelles package windows site linux
+release: nouvelles package windows site linux arm64
 	@tools/dependances.sh release
 	@tools/publie.sh $(VERSION) $(RELEASE) $(WEB)/site $(PAQUET)/lumor5_$(VERSION)_amd64.deb \
 	  $(WINDOWS)/lumor5-$(VERSION)-windows-x86_64.zip $(WINDOWS)/lumor5-$(VERSION)-windows-x86_64-setup.exe \
-	  $(LINUX)/lumor5-$(VERSION)-linux-x86_64.tar.gz
+	  $(LINUX)/lumor5-$(VERSION)-linux-x86_64.tar.gz $(ARM64)/paquet/lumor5_$(VERSION)_arm64.deb \
+	  $(ARM64)/portable/lumor5-$(VERSION)-linux-aarch64.tar.gz
 	@echo "The release of $(VERSION) is in $(RELEASE)/:" && cd $(RELEASE) && ls -l
 
 nouvelles:
@@ -160,4 +180,5 @@ screenshots: site node_modules
 	node tests/navigateur.mjs $(WEB)/site $(ESSAIS)/tools/photographe docs/navigateur.png
 
 clean:
-	rm -rf $(JEU) $(ESSAIS) $(ASAN) $(BANC) $(PAQUET) $(WEB) $(WINDOWS) $(LINUX) $(RELEASE) $(FUZZ) node_modules
+	rm -rf $(JEU) $(ESSAIS) $(ASAN) $(BANC) $(PAQUET) $(WEB) $(WINDOWS) $(LINUX) $(ARM64) $(RELEASE) $(FUZZ) \
+	  node_modules

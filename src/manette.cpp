@@ -42,7 +42,8 @@ double poussee(SDL_GameController* m) {
     const double x = SDL_GameControllerGetAxis(m, SDL_CONTROLLER_AXIS_LEFTX);
     const double y = SDL_GameControllerGetAxis(m, SDL_CONTROLLER_AXIS_LEFTY);
     // A round dead zone: a worn stick resting off centre on both axes stays still.
-    const double rayon = std::hypot(x, y);
+    // (Not std::hypot, which would ask the portable builds for glibc 2.35.)
+    const double rayon = std::sqrt(x * x + y * y);
     if (rayon <= zonemorte) return 0.0;
     return (std::min(rayon, 32767.0) - zonemorte) / (32767.0 - zonemorte) * x / rayon;
 }

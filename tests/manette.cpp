@@ -1,8 +1,6 @@
 // Game controllers, as virtual pads that SDL itself reads, on the run's own clock.
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "outils.h"
 
 namespace {
@@ -31,14 +29,9 @@ void manche(SDL_Joystick* p, Sint16 x, Sint16 y) {
 // Every axis moved, as a restless player does: the right stick, the triggers below
 // half, the left stick's vertical within the dead zone and its horizontal at x.
 void remue(SDL_Joystick* p, int n, Sint16 x) {
-    const Sint16 v = n % 2 ? 3000 : -3000;
-    if (!p) return;
-    manche(p, x, v);
-    SDL_JoystickSetVirtualAxis(p, SDL_CONTROLLER_AXIS_RIGHTX, static_cast<Sint16>(10 * v));
-    SDL_JoystickSetVirtualAxis(p, SDL_CONTROLLER_AXIS_RIGHTY, static_cast<Sint16>(-10 * v));
-    SDL_JoystickSetVirtualAxis(p, SDL_CONTROLLER_AXIS_TRIGGERLEFT, static_cast<Sint16>(v - 20000));
-    SDL_JoystickSetVirtualAxis(p, SDL_CONTROLLER_AXIS_TRIGGERRIGHT,
-                               static_cast<Sint16>(-v - 20000));
+    const int v = n % 2 ? 3000 : -3000, axes[] = {x, v, 10 * v, -10 * v, v - 20000, -v - 20000};
+    for (int k = 0; p && k < SDL_CONTROLLER_AXIS_MAX; ++k)
+        SDL_JoystickSetVirtualAxis(p, k, static_cast<Sint16>(axes[k]));
 }
 
 // Guards, in one run: the event record kept through SDL's real queue (the tank copied

@@ -8,8 +8,10 @@
 # windows: the zip and the installer under Wine, in a prefix of their own (30 s).
 # linux: the release's files and sums; its portable build unpacked and played with
 # no SDL of the system's, needing glibc 2.34 and nothing else.
+# arm64: the portable build's needs and the .deb's dependencies, lintian; both played
+# under qemu in a window as the native GAME shows it, and a whole run each (40 s).
 # Usage: tests/programmes.sh GAME CPACKCONFIG PEINTRE PHOTOGRAPHE | GAME geante | ZIP windows SETUP
-#        | TARGZ linux [RELEASE]
+#        | TARGZ linux [RELEASE] | TARGZ arm64 DEB GAME
 set -u
 jeu=$(realpath "$1")
 accueil=$(realpath docs/accueil.png)
@@ -48,6 +50,20 @@ attends() {
     done
     echec "saw $vu where $attendu was due"
 }
+pareil() {  # PICTURE CROP: the screen shows PICTURE at CROP (WxH+X+Y), within 30 looks
+    for _ in $(seq 30); do
+        import -window root -crop "$2" +repage "$tmp/vu.png"
+        ae=$(compare -metric AE "$1" "$tmp/vu.png" null: 2>&1) && return 0
+    done
+    return 1
+}
+besoins() { readelf -d "$1" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'; }
+glibcseul() {  # GAME LOADER: GAME needs glibc's libraries alone, at most 2.34
+    glibc=$(readelf -W --dyn-syms "$1" | grep -o 'GLIBC_[0-9.]*' | sort -uV | tail -n 1)
+    [ -z "$(besoins "$1" | grep -vxE "lib(c|m|dl|pthread|rt)\.so\.6|$2")" ] &&
+        [ "$(printf '%s\n' "$glibc" GLIBC_2.34 | sort -V | tail -n 1)" = GLIBC_2.34 ] ||
+        echec "$1 needs $(echo $(besoins "$1")), $glibc"
+}
 blocs() {  # the blocks' bottom rows, never notched
     attends "128,72,32 176,176,176 56,88,224 104,104,104" \
         $((X + 160)),$((Y + 497)) $((X + 320)),$((Y + 497)) $((X + 480)),$((Y + 497)) $((X + 640)),$((Y + 497))
@@ -55,18 +71,35 @@ blocs() {  # the blocks' bottom rows, never notched
 
 if [ "$2" = linux ]; then  # the release, when made: its files, their sums
     v=$(basename "$jeu" -linux-x86_64.tar.gz) && v=${v#lumor5-}
-    [ "$#" -lt 3 ] || { cd "$3" && [ "$(LC_ALL=C ls | tr '\n' ' ')" = "SHA256SUMS lumor5-$v-linux-x86_64.tar.gz lumor5-$v-web.zip \
-lumor5-$v-windows-x86_64-setup.exe lumor5-$v-windows-x86_64.zip lumor5-$v.tar.gz lumor5_${v}_amd64.deb " ] &&
-        sha256sum --quiet -c SHA256SUMS && [ "$(wc -l <SHA256SUMS)" = 6 ]; } || echec "the release: $(ls)"
+    [ "$#" -lt 3 ] || { cd "$3" && [ "$(LC_ALL=C ls | tr '\n' ' ')" = "SHA256SUMS lumor5-$v-linux-aarch64.tar.gz \
+lumor5-$v-linux-x86_64.tar.gz lumor5-$v-web.zip lumor5-$v-windows-x86_64-setup.exe lumor5-$v-windows-x86_64.zip \
+lumor5-$v.tar.gz lumor5_${v}_amd64.deb lumor5_${v}_arm64.deb " ] &&
+        sha256sum --quiet -c SHA256SUMS && [ "$(wc -l <SHA256SUMS)" = 8 ]; } || echec "the release: $(ls)"
     cd "$tmp" && tar xzf "$jeu" && cd "lumor5-$v-linux-x86_64" || echec "tar"
-    besoins=$(readelf -d bin/lumor5 | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
-    glibc=$(objdump -T bin/lumor5 | grep -o 'GLIBC_[0-9.]*' | sort -uV | tail -n 1)
-    [ -z "$(echo "$besoins" | grep -vxE 'lib(c|m|dl|pthread|rt)\.so\.6|ld-linux-x86-64\.so\.2')" ] &&
-        [ "$(printf '%s\n' "$glibc" GLIBC_2.34 | sort -V | tail -n 1)" = GLIBC_2.34 ] &&
-        ! ldd bin/lumor5 | grep -i sdl || echec "needs $besoins, $glibc"
-    ok "${3:+the 7 files of the release, 6 summed; }the portable build needs $(echo $besoins), $glibc"
+    glibcseul bin/lumor5 'ld-linux-x86-64\.so\.2' && ! ldd bin/lumor5 | grep -i sdl || echec "ldd shows SDL"
+    ok "${3:+the 9 files of the release, 8 summed; }the portable build needs $(echo $(besoins bin/lumor5)), $glibc"
 fi
-if [[ $2 != geante && $2 != windows && $2 != linux ]]; then
+if [ "$2" = arm64 ]; then  # what each needs, then each plays a whole run, unseen
+    deb=$(realpath "$3") natif=$(realpath "$4") v=$(basename "$jeu" -linux-aarch64.tar.gz)
+    cd "$tmp" && tar xzf "$jeu" && dpkg-deb -x "$deb" r || echec "unpack"
+    portable=$tmp/$v-linux-aarch64 paquet=$tmp/r/usr/share/games/lumor5 installe=$tmp/r/usr/lib/games/lumor5/lumor5
+    glibcseul "$portable/bin/lumor5" 'ld-linux-aarch64\.so\.1'
+    depend=$(dpkg-deb -f "$deb" Depends) noms=" $(dpkg-deb -f "$deb" Depends | sed 's/ *([^)]*)//g; s/,/ /g') "
+    for b in $(besoins "$installe"); do  # each library from a package the .deb depends on
+        p=$(dpkg -S "*/aarch64-linux-gnu/$b" 2>/dev/null | grep -m 1 ":arm64: .*/$b\$" | cut -d: -f1)
+        [[ -n $p && $noms == *" $p "* ]] || echec "$b comes from '$p', which '$depend' does not name"
+    done
+    [ "$(dpkg-deb -f "$deb" Architecture)" = arm64 ] || echec "the package is for $(dpkg-deb -f "$deb" Architecture)"
+    lintian --fail-on error,warning "$deb" 2>&1 | grep -v "root privileges" && echec "lintian"
+    entier() {  # FOLDER GAME: a whole run from FOLDER, beside what follows (30 s)
+        (cd "$1" && SDL_VIDEODRIVER=dummy qemu-aarch64 "$2" >"$1.seul" 2>&1; echo "status $?" >>"$1.seul") &
+        entiers="${entiers:-} $!"
+    }
+    entier "$portable" bin/lumor5 && entier "$paquet" "$installe"
+    ok "aarch64: the portable build needs $(echo $(besoins "$portable/bin/lumor5")), $glibc;" \
+        "$(basename "$deb"): depends on $depend; lintian finds no fault"
+fi
+if [[ $2 != geante && $2 != windows && $2 != linux && $2 != arm64 ]]; then
     mkdir "$tmp/peint" && "$3" "$tmp/peint" >/dev/null && diff -r "$tmp/peint" data || echec "data/ differs"
     "$4" "$tmp" >/dev/null && [ -s "$tmp/accueil.png" ] && [ -s "$tmp/jeu.png" ] || echec "no screenshots"
     vu=$("$jeu" --version) && [[ $vu == "lumor5 "[0-9]* ]] && "$jeu" --help >"$tmp/aide" && grep -q "any key" "$tmp/aide" ||
@@ -94,7 +127,7 @@ Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$tmp/display" 2>/dev/n
 for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$tmp/display")
 unset SDL_VIDEODRIVER
-[[ $2 = windows || $2 = linux ]] || { mkdir "$tmp/ailleurs" && cp -r data "$tmp/ailleurs" && cd "$tmp/ailleurs"; } || exit 1
+[[ $2 = windows || $2 = linux || $2 = arm64 ]] || { mkdir "$tmp/ailleurs" && cp -r data "$tmp/ailleurs" && cd "$tmp/ailleurs"; } || exit 1
 if [ "$2" = geante ]; then  # once before play and once during it; brought back, no warning
     lance "$jeu" 2>"$tmp/dit"
     for fois in before during; do
@@ -118,6 +151,23 @@ elif [ "$2" = linux ]; then  # from elsewhere, as a file manager starts it
     termine
     [ "$statut" = 0 ] && [ ! -s "$tmp/dit" ] || echec "status $statut, said: $(cat "$tmp/dit")"
     ok "the portable build: titled, 800x600, centred; the block row; a key ends it with status 0"
+elif [ "$2" = arm64 ]; then  # each played in qemu from its pictures' folder, as the native game shows
+    cd "$tmp" && cp -r "$paquet/data" . && lance "$natif" 2>/dev/null && fenetre && blocs || exit 1
+    rangee=800x50+$X+$((Y + 450)) && import -window root -crop "$rangee" +repage "$tmp/rangee.png" && termine
+    for d in "$portable:bin/lumor5" "$paquet:$installe"; do
+        cd "${d%%:*}" && lance qemu-aarch64 "${d#*:}" 2>"$tmp/dit" && fenetre
+        pareil "$accueil" 800x600+$X+$Y || echec "$d: the welcome screen differs from the native one by $ae pixels"
+        blocs
+        pareil "$tmp/rangee.png" "$rangee" || echec "$d: the block row differs from the native one by $ae pixels"
+        termine
+        [ "$statut" = 0 ] && [ ! -s "$tmp/dit" ] || echec "$d: status $statut, said: $(cat "$tmp/dit")"
+    done
+    wait $entiers
+    for d in "$portable" "$paquet"; do
+        [ "$(cat "$d.seul")" = "status 0" ] || echec "a whole run in $d: $(cat "$d.seul")"
+    done
+    ok "both under qemu: titled, 800x600, centred; the welcome screen and the block row as native; a key" \
+        "ends them with status 0; a whole run of each with the dummy driver ends with status 0"
 elif [ "$2" = windows ]; then
     export WINEPREFIX=$tmp/wine WINEDEBUG=-all HOME=$tmp WINEDLLOVERRIDES="winemenubuilder.exe,mscoree,mshtml=d"
     installeur=$(realpath "$3") && cd "$tmp" && unzip -q "$jeu" && cd lumor5-*-windows-x86_64 || echec "unzip"
@@ -125,11 +175,7 @@ elif [ "$2" = windows ]; then
     rm data/lumor.bmp data/bombe.bmp && mkdir data/bombe.bmp || echec "data/"  # refused with its reasons
     lance wine lumor5.exe 2>"$tmp/dit"
     fenetre
-    for _ in $(seq 20); do
-        import -window root -crop 800x600+$X+$Y +repage "$tmp/vu.png"
-        ae=$(compare -metric AE "$accueil" "$tmp/vu.png" null: 2>&1) && break
-    done
-    [ "$ae" = 0 ] || echec "the welcome screen differs from docs/accueil.png by $ae pixels"
+    pareil "$accueil" 800x600+$X+$Y || echec "the welcome screen differs from docs/accueil.png by $ae pixels"
     blocs
     xdotool mousemove $((X + 300)) $((Y + 100))
     attends "104,104,104" $((X + 342)),$((Y + 557))  # in play

@@ -1,13 +1,16 @@
 #!/bin/sh
 # Installs the Debian packages a command needs, only those that are missing.
-# Usage: tools/dependances.sh run|test|bench|package|web|windows|linux|release|reproduce|fuzz
+# Usage: tools/dependances.sh run|test|bench|package|web|windows|linux|arm64|release|reproduce|fuzz
 set -e
 paquets="g++ make cmake libsdl2-dev zlib1g-dev"
 paquetage="dpkg-dev file lintian desktop-file-utils appstream"
-publication="$paquetage emscripten node-terser g++-mingw-w64-x86-64 nsis zip"
+# 64-bit ARM: Debian's cross compilers, the arm64 libraries beside ours, qemu to play.
+arm64="crossbuild-essential-arm64 qemu-user libsdl2-dev:arm64 libstdc++6:arm64"
+publication="$paquetage emscripten node-terser g++-mingw-w64-x86-64 nsis zip $arm64"
 case "$1" in
   test)  paquets="$paquets libgtest-dev xvfb xdotool imagemagick valgrind chromium $publication
                   wine wine64 unzip" ;;
+  arm64) paquets="$paquets $paquetage $arm64" ;;
   web) paquets="$paquets emscripten node-terser dpkg-dev" ;;
   windows) paquets="$paquets g++-mingw-w64-x86-64 nsis dpkg-dev zip" ;;
   linux) paquets="$paquets dpkg-dev" ;;
@@ -39,5 +42,8 @@ done
 echo "Installing:$manque"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
+case "$manque" in  # dpkg learns of arm64 once
+  *:arm64*) dpkg --print-foreign-architectures | grep -qx arm64 || $sudo dpkg --add-architecture arm64 ;;
+esac
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $manque

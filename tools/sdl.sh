@@ -7,10 +7,11 @@
 #   windows  for Windows x86_64 with mingw-w64, static, with SDL2main;
 #   linux    for the portable Linux build, static, with SDL's X11 and Wayland
 #            drivers, which load their libraries when the game starts;
+#   linux-aarch64  the same for 64-bit ARM, cross-built;
 #   fuzz     with clang, the address and undefined-behaviour sanitizers and
 #            libFuzzer's coverage, dummy video only, for the picture fuzzer.
 # Only the subsystems the game uses.
-# Usage: tools/sdl.sh web|windows|linux|fuzz DEST
+# Usage: tools/sdl.sh web|windows|linux|linux-aarch64|fuzz DEST
 set -e
 export LC_ALL=C  # the objects' order in the archive, whatever the locale
 cible=$1
@@ -50,8 +51,9 @@ case $cible in
 windows)
   construit -DCMAKE_TOOLCHAIN_FILE="$outils/../windows/mingw.cmake" -DSDL_WASAPI=OFF $manettes
   ;;
-linux)
-  construit $manettes -DSDL_HIDAPI_LIBUSB=OFF -DSDL_OPENGLES=ON -DSDL_KMSDRM=OFF -DSDL_RPI=OFF -DSDL_VIVANTE=OFF -DSDL_LIBSAMPLERATE=OFF
+linux | linux-aarch64)
+  [ "$cible" = linux ] || croise="-DCMAKE_TOOLCHAIN_FILE=$outils/../linux/aarch64.cmake"
+  construit ${croise:-} $manettes -DSDL_HIDAPI_LIBUSB=OFF -DSDL_OPENGLES=ON -DSDL_KMSDRM=OFF -DSDL_RPI=OFF -DSDL_VIVANTE=OFF -DSDL_LIBSAMPLERATE=OFF
   ;;
 fuzz)
   fuzz="-g -fno-omit-frame-pointer -fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all"
@@ -103,6 +105,6 @@ set_target_properties(SDL2::SDL2 PROPERTIES IMPORTED_LOCATION "${racine}/lib/lib
   INTERFACE_INCLUDE_DIRECTORIES "${racine}/include/SDL2")
 FIN
   ;;
-*) echo "usage: tools/sdl.sh web|windows|linux|fuzz DEST" >&2; exit 2 ;;
+*) echo "usage: tools/sdl.sh web|windows|linux|linux-aarch64|fuzz DEST" >&2; exit 2 ;;
 esac
 echo "$version" >"$dest/version"
