@@ -151,14 +151,15 @@ arrete();
 await page.reload();
 await joue('offline', () => ecarts('accueil', { x: 0, y: 0, w: 800, h: 600 }) === 0);
 
-// A new build at the same address: the welcome screen's black (its palette's
-// first colour) made magenta in the packed pictures, the worker's cache named anew.
+// A new build at the same address: in the pictures inside the program, the
+// welcome screen's bottom row begins with a white run instead of a black one
+// (its first run-length code, found in the program); the worker's cache named anew.
 const nouveau = join(dossier, 'nouveau');
 cpSync(site, nouveau, { recursive: true });
-const debut = Number(readFileSync(join(site, 'lumor5.js'), 'latin1').match(/accueil\.bmp"?,"?start"?:(\d+)/)[1]);
-const donnees = readFileSync(join(site, 'lumor5.data'));
-donnees.set([255, 0, 255], debut + 54);
-writeFileSync(join(nouveau, 'lumor5.data'), donnees);
+const programme = readFileSync(join(site, 'lumor5.wasm')), accueil = readFileSync('data/accueil.bmp');
+const rangee = accueil.readUInt32LE(10);
+programme[programme.indexOf(accueil.subarray(rangee, rangee + 16)) + 1] = 0x11;  // white, twice a byte
+writeFileSync(join(nouveau, 'lumor5.wasm'), programme);
 execFileSync('cmake', [`-DSITE=${nouveau}`, '-DMODELE=web/horsligne.js', '-P', 'web/horsligne.cmake']);
 const cache = readFileSync(join(nouveau, 'horsligne.js'), 'utf8').match(/prefixe \+ '(\w+)'/)[1];
 serveur = await sers(nouveau, port);
@@ -168,7 +169,7 @@ await attends('the new worker waiting', async () => !!(await navigator.serviceWo
 await page.reload();  // the second: the new build
 await joue('second visit after the new build', () => {
   const p = document.getElementById('canvas').getContext('2d').getImageData(0, 599, 1, 1).data;
-  return p[0] === 255 && p[1] === 0 && p[2] === 255;
+  return p[0] === 255 && p[1] === 255 && p[2] === 255;
 });
 verifie(await page.evaluate((c) => caches.keys().then((n) => n.length === 1 && n[0].endsWith(c)), ` ${cache}`),
   'the old cache kept');

@@ -13,8 +13,8 @@ import { gzipSync } from 'node:zlib';
 const sortes = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
   '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
 // What a static host compresses: 'tout', every file; 'type', text, JavaScript,
-// manifests and wasm, as most hosts and CDNs do, the rest (the packed pictures,
-// sent as application/octet-stream) as it is; 'rien', nothing.
+// manifests and wasm, as most hosts and CDNs do, the rest (the icons, and
+// anything sent as application/octet-stream) as it is; 'rien', nothing.
 const compresse = { tout: () => true, rien: () => false,
   type: (sorte) => /^text\/|javascript|json|wasm/.test(sorte) };
 

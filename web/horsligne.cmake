@@ -4,7 +4,7 @@
 # Usage: cmake -DSITE=FOLDER -DMODELE=web/horsligne.js -P web/horsligne.cmake
 set(empreintes "")
 set(FICHIERS "'./'")
-foreach(f index.html lumor5.js lumor5.wasm lumor5.data lumor5.webmanifest lumor5-192.png
+foreach(f index.html lumor5.js lumor5.wasm lumor5.webmanifest lumor5-192.png
           lumor5-512.png lumor5-masquable-512.png)
   file(SHA256 ${SITE}/${f} empreinte)
   string(APPEND empreintes "${empreinte} ${f}\n")
