@@ -17,9 +17,16 @@ export LC_ALL=C  # the objects' order in the archive, whatever the locale
 cible=$1
 dest=$(realpath -m "$2")
 outils=$(realpath "$(dirname "$0")")
-# Built again when Debian's version or this script changes.
-# The build machine's own architecture's: a foreign one may be installed beside it.
-version="$(dpkg-query -W -f='${Version}' "libsdl2-dev:$(dpkg --print-architecture)") $(cat "$0" "$outils/../web/allege.c" | cksum)"
+# The files of ours a target's build reads besides this script.
+case $cible in
+web) propres=$outils/../web/allege.c ;;
+windows) propres=$outils/../windows/mingw.cmake ;;
+linux-aarch64) propres=$outils/../linux/aarch64.cmake ;;
+*) propres=/dev/null ;;
+esac
+# Built again when Debian's version (the build machine's own architecture's: a
+# foreign one may be installed beside it), this script or those files change.
+version="$(dpkg-query -W -f='${Version}' "libsdl2-dev:$(dpkg --print-architecture)") $(cat "$0" "$propres" | cksum)"
 [ "$(cat "$dest/version" 2>/dev/null)" = "$version" ] && exit 0
 "$outils/sourcesdebian.sh"
 rm -rf "$dest" && mkdir -p "$dest/source" "$dest/objets"
@@ -49,11 +56,12 @@ construit() {
 
 case $cible in
 windows)
-  construit -DCMAKE_TOOLCHAIN_FILE="$outils/../windows/mingw.cmake" -DSDL_WASAPI=OFF $manettes
+  construit -DCMAKE_TOOLCHAIN_FILE="$propres" -DSDL_WASAPI=OFF $manettes
   ;;
 linux | linux-aarch64)
-  [ "$cible" = linux ] || croise="-DCMAKE_TOOLCHAIN_FILE=$outils/../linux/aarch64.cmake"
-  construit ${croise:-} $manettes -DSDL_HIDAPI_LIBUSB=OFF -DSDL_OPENGLES=ON -DSDL_KMSDRM=OFF -DSDL_RPI=OFF -DSDL_VIVANTE=OFF -DSDL_LIBSAMPLERATE=OFF
+  [ "$cible" = linux ] || croise="-DCMAKE_TOOLCHAIN_FILE=$propres"
+  construit ${croise:-} $manettes -DSDL_HIDAPI_LIBUSB=OFF -DSDL_OPENGLES=ON -DSDL_KMSDRM=OFF \
+    -DSDL_RPI=OFF -DSDL_VIVANTE=OFF -DSDL_LIBSAMPLERATE=OFF
   ;;
 fuzz)
   fuzz="-g -fno-omit-frame-pointer -fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all"
@@ -88,7 +96,7 @@ FIN
   # pictures are opaque bitmaps, packed in at build time; blended drawing,
   # rotation and triangles, which web/allege.c stands in for).
   taille="-Oz -flto -DSDL_HAVE_YUV=0 -DSDL_HAVE_RLE=0 -DSDL_HAVE_BLIT_N_RGB565=0 -DSDL_HAVE_BLIT_A=0"
-  cp "$outils/../web/allege.c" "$src/src/render/software/"
+  cp "$propres" "$src/src/render/software/"
   cd "$src/src"
   ls *.c atomic/*.c audio/*.c cpuinfo/*.c events/*.c file/*.c haptic/*.c haptic/dummy/*.c \
      joystick/*.c joystick/emscripten/*.c libm/*.c locale/*.c locale/emscripten/*.c misc/*.c \
