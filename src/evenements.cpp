@@ -5,6 +5,21 @@
 #include "lumor5.h"
 #include "toile.h"
 
+namespace {
+
+// A mouse sends motions far faster than frames come, and on X11 and Wayland
+// every one reaches the queue: a run of them is one event, the last, so the
+// tank goes where the pointer is now. What stands behind the run keeps its turn.
+void rattrape(SDL_Event& pris) {
+    SDL_Event suivant;
+    while (pris.type == SDL_MOUSEMOTION &&
+           SDL_PeepEvents(&suivant, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1 &&
+           suivant.type == SDL_MOUSEMOTION)
+        SDL_PeepEvents(&pris, 1, SDL_GETEVENT, SDL_MOUSEMOTION, SDL_MOUSEMOTION);
+}
+
+}  // namespace
+
 // The event record outlives the frame and an empty queue leaves it as it was,
 // so a resting pointer keeps its tank drawn frame after frame.
 bool etapeevenement(jeu& j, Uint64 maintenant) {
@@ -17,11 +32,14 @@ bool etapeevenement(jeu& j, Uint64 maintenant) {
         j.remise = std::max(j.remise, pris.type);
     // Nor are the pads' events: a moving stick would queue them ahead of a key.
     if (boutonsmanettes(j)) return true;
+    // Nor a finger's own events: SDL queues a mouse motion beside each, and those
+    // must stand together.
+    SDL_FlushEvents(SDL_FINGERDOWN, SDL_MULTIGESTURE);
     const bool pousse = poussemanettes(j, maintenant);
     // Taken without pumping again, and kept only when there was one: SDL may
     // write into the record when the queue is empty.
     const bool unpris = SDL_PeepEvents(&pris, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1;
-    if (unpris) j.evenement = pris;
+    if (unpris) rattrape(pris), j.evenement = pris;
     // The mouse takes over at once, and the pads go on from its x; a pad's move
     // is left in the record as a motion, so the tank rests there afterwards.
     if (unpris && pris.type == SDL_MOUSEMOTION) j.pointeur = pris.motion.x;

@@ -11,7 +11,8 @@ namespace {
 // Guards the run's order and what each step leaves in the retained picture: the timed
 // sequence; the welcome and block-row pictures; a frame drawing, waiting, presenting, then
 // erasing; the scheduler's draws; the tank on the mouse; the close button ignored; the
-// notches and the clean sky at the end; no allocation once level one has warmed SDL's pools.
+// notches and the clean sky at the end; no allocation once level one has warmed SDL's pools;
+// a run of a thousand motions, or a finger's drag, taken as one: the tank drawn at the last.
 TEST(Partie, SansToucheNiRedimension) {
     scenario s;
     s.graine = 4242;
@@ -55,12 +56,15 @@ TEST(Partie, SansToucheNiRedimension) {
             if (b.y + b.h > 450 && b.y < 580) posees.push_back(b);
         for (int k = 0; k < 4 && n == 130; ++k)  // this frame's ships drawn
             EXPECT_EQ(ecarts(j, imagelumor, j.vaisseaux[k]), 0);
-        if (n == 10) pousse(SDL_MOUSEMOTION, 300);
-        if (n == 11 || n == 60) EXPECT_EQ(ecarts(j, imagechar, {300, 525, 80, 50}), 0) << n;
-        if (n == 60) pousse(SDL_MOUSEMOTION, 700);
-        if (n == 61)
-            EXPECT_TRUE(ecarts(j, imagechar, {700, 525, 80, 50}) == 0 &&
-                        toutnoir(j, {300, 525, 80, 50}));
+        for (int k = 0; k < 1000 && n == 10; ++k)
+            pousse(SDL_MOUSEMOTION, k < 999 ? k * 7 % 790 : 300);
+        for (int k = 1; k <= 300 && n == 60; ++k)  // as SDL queues a drag: a motion, a finger's
+            pousse(SDL_MOUSEMOTION, 400 + k), pousse(SDL_FINGERMOTION);
+        if (n == 11 || n == 60 || n == 61)  // where the last motion put it, and nowhere else
+            EXPECT_TRUE(ecarts(j, imagechar, {n < 61 ? 300 : 700, 525, 80, 50}) == 0 &&
+                        toutnoir(j, {0, 525, n < 61 ? 300 : 700, 50}) &&
+                        toutnoir(j, {n < 61 ? 380 : 780, 525, 800, 50}))
+                << n;
         if (n % 100 == 5) pousse(SDL_QUIT);  // the close button does not end the game
         allocations = allocationsfaites();
     };
@@ -75,7 +79,9 @@ TEST(Partie, SansToucheNiRedimension) {
     EXPECT_EQ(chaudes, 0) << "allocations after the first level";
 }
 
-// Guards the event and size steps: events queued before play taken one a frame; a change
+// Guards the event and size steps: events queued before play taken one a frame, a run of
+// motions as one, a button between two runs keeping its frame, a key behind 500 motions
+// taken in the frame after them; a change
 // of width alone or height alone; sizes from one pixel to past the widest picture (16384)
 // the renderer holds; a key ending the run unpresented and without the last wait; the end
 // picture at the size of the moment. A renderer that lost the picture (and on a lost device
@@ -93,14 +99,15 @@ TEST(Partie, EvenementsTaillesEtTouche) {
         const int n = s.image();
         if (ms == dureeaccueil) {
             SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-            for (int k = 0; k < 5; ++k) pousse(SDL_MOUSEMOTION, 100 + 10 * k);
+            for (int k = 0; k < 11; ++k)
+                pousse(k == 5 ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEMOTION, 100 + 10 * k);
         }
         if (ms == dureefin) {
             EXPECT_EQ(j.presentations, presentees + 1) << "the key's frame is not presented";
             EXPECT_EQ(ecarts(j, imagetheend, {0, 0, 1000, 700}), 0);
         }
         if (ms != dureeimage) return;
-        if (n == 4) EXPECT_EQ(j.rectchar.x, 130) << "frame 3 took the fourth motion";
+        if (n >= 1 && n <= 3) EXPECT_EQ(j.rectchar.x, n < 3 ? 140 : 200) << "frame " << n;
         for (const auto& t : tailles) {
             if (n == t[0]) SDL_SetWindowSize(j.window.get(), t[1], t[2]);
             if (n == t[0] && t[3]) {  // the picture spoiled; on a lost device, a texture gone
@@ -127,11 +134,12 @@ TEST(Partie, EvenementsTaillesEtTouche) {
             pousse(SDL_MOUSEMOTION, 200);
         }
         if (n == 250) EXPECT_EQ(ecarts(j, imagechar, {200, 612, 80, 50}), 0);
+        for (int k = 0; k < 500 && n == 300; ++k) pousse(SDL_MOUSEMOTION, k);
         if (n == 300) pousse(SDL_KEYDOWN);
         presentees = j.presentations;
     };
     EXPECT_EQ(s.lance(), 0);
-    EXPECT_EQ(s.attentes, sequence(301, false));
+    EXPECT_EQ(s.attentes, sequence(302, false));
 }
 
 }  // namespace
