@@ -76,6 +76,9 @@ struct jeu {
     int32_t largeurnew = 800;
     int32_t hauteurnew = 600;
 
+    // The window fills the desktop, and the start-up size is the desktop's.
+    bool pleinecran = false;
+
     int32_t tableau = 0;     // level, 0 to 5
     float deplace = 0.0f;    // frame within the level, 0.0 to 253.0
     float distanceh = 0.0f;  // formation's amplitudes this frame

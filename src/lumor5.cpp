@@ -52,9 +52,14 @@ bool demarre(jeu& j) {
         SDL_SetError("SDL found none and fell back to its %s driver", SDL_GetCurrentVideoDriver());
         return echec("no display to open a window on");
     }
+    // The desktop's own mode: nothing is left in another if the game is killed.
+    const Uint32 plein = j.pleinecran ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
     j.window.reset(SDL_CreateWindow(titre, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                    j.largeur, j.hauteur, SDL_WINDOW_RESIZABLE));
+                                    j.largeur, j.hauteur, SDL_WINDOW_RESIZABLE | plein));
     if (!j.window) return echec("cannot create the window");
+    // In full screen, everything laid out at start-up is laid out at the screen's size.
+    if (plein) SDL_GetWindowSize(j.window.get(), &j.largeur, &j.hauteur);
+    j.largeurnew = j.largeur, j.hauteurnew = j.hauteur;
     // Without a GPU driver, or one without render targets, the software renderer
     // draws the same picture.
     for (Uint32 sorte : {SDL_RENDERER_ACCELERATED, SDL_RENDERER_SOFTWARE}) {

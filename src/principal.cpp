@@ -1,5 +1,5 @@
 // The real game: real waits, seeded with the calendar time. The command line
-// is ignored but for --help and --version.
+// is ignored but for --help, --version and --fullscreen.
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -20,25 +20,28 @@ static void bouchedescripteurs() {}
 #endif
 
 static const char* const aide =
-    "Usage: lumor5\n"
+    "Usage: lumor5 [-f | --fullscreen]\n"
     "A formation of four ships bombs a row of four blocks over six levels, while you\n"
     "slide a tank along the bottom of the window.\n\n"
-    "  move the mouse   the tank follows the pointer\n"
-    "  left stick, d-pad  a game controller slides the tank\n"
+    "  -f, --fullscreen  fill the whole screen instead of an 800 x 600 window\n\n"
+    "  move the mouse    the tank follows the pointer\n"
+    "  left stick, d-pad a game controller slides the tank\n"
     "  any key, any other controller button or a trigger\n"
-    "                   ends the game through its end screen\n\n"
+    "                    ends the game through its end screen\n\n"
     "The pictures are read from data/ under the working directory.\n"
     "SDL_VIDEODRIVER picks SDL's video driver (x11, wayland, ...),\n"
     "SDL_RENDER_DRIVER its renderer (opengl, opengles2, software).\n";
 
 int main(int argc, char* argv[]) {
+    jeu j;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) return std::fputs(aide, stdout) == EOF;
         if (std::strcmp(argv[i], "--version") == 0)
             return std::fputs("lumor5 " LUMOR_VERSION "\n", stdout) == EOF;
+        if (std::strcmp(argv[i], "--fullscreen") == 0 || std::strcmp(argv[i], "-f") == 0)
+            j.pleinecran = true;
     }
     bouchedescripteurs();
-    jeu j;
     const plateforme p = {[](Uint32 ms, void*) { SDL_Delay(ms); }, nullptr,
                           static_cast<unsigned>(std::time(nullptr)), horlogesdl};
     return lumor5(j, p);

@@ -142,4 +142,29 @@ TEST(Partie, EvenementsTaillesEtTouche) {
     EXPECT_EQ(s.attentes, sequence(302, false));
 }
 
+// Guards the start-up size in full screen (SDL's dummy screen is 1024 x 768): every
+// start-up rectangle laid out at it, the welcome picture covering it, the blocks drawn
+// there. Under memcheck too: every picture loaded, drawn and released.
+TEST(Partie, DemarrageEnPleinEcran) {
+    scenario s;
+    s.j.pleinecran = true;
+    s.script = [](scenario& s, Uint32 ms) {
+        jeu& j = s.j;
+        if (ms == dureeaccueil) EXPECT_EQ(ecarts(j, imageaccueil, {0, 0, 1024, 768}), 0);
+        if (ms != dureeblocs) return;
+        const SDL_Rect vus[] = {j.rectecran[0], j.rectecran[1], j.blocs[0], j.blocs[3],
+                                j.bombes[0],    j.bombes[3],    j.rectchar},
+                       dus[] = {{0, 0, 1024, 768},   {0, 0, 1024, 768},  {153, 576, 102, 64},
+                                {768, 576, 102, 64}, {512, 748, 12, 38}, {512, 748, 12, 38},
+                                {0, 672, 102, 64}};
+        for (size_t k = 0; k < std::size(vus); ++k)
+            EXPECT_TRUE(SDL_RectEquals(&vus[k], &dus[k])) << k;
+        EXPECT_EQ(ecarts(j, imageoric, j.blocs[3]), 0);
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);  // the window's own
+        pousse(SDL_KEYDOWN);
+    };
+    EXPECT_EQ(s.lance(), 0);
+    EXPECT_EQ(s.attentes, sequence(1, false));
+}
+
 }  // namespace
