@@ -39,10 +39,11 @@ void remue(SDL_Joystick* p, int n, Sint16 x) {
 // 15 and 30 ms frames, with the rest below a pixel kept; the d-pad; the pointer held
 // within the window; the mouse taking over and the stick going on from its x, the tank
 // never drawn twice; the pads' flood of axis events never standing before the player's
-// event; a pad pulled out and another plugged in; a button ending the run.
+// event; with two pads, one pulled out and the other still playing; pads plugged in and
+// pulled out ten times, each closed, so the eleventh still plays; a button ending the run.
 TEST(Manette, DeplacementsEtFin) {
     scenario s;
-    SDL_Joystick *a = nullptr, *b = nullptr;
+    SDL_Joystick *a = nullptr, *b = nullptr, *c = nullptr;
     int x0 = 0, n0 = 0, lent = 1;
     auto vitesse = [&](int n, int x) {  // pixels a second since the last mark
         const double v = (x - x0) * 1000.0 / ((n - n0) * 15 * lent);
@@ -99,25 +100,30 @@ TEST(Manette, DeplacementsEtFin) {
         if (n == 171) EXPECT_EQ(x, 300) << "the mouse is taken at once, in the flood";
         if (n == 180) vitesse(n, x);
         if (n == 190) EXPECT_NEAR(vitesse(n, x), 800.0, 80.0) << "the stick goes on from the mouse";
-        if (n == 191) EXPECT_EQ(x, 200) << "the mouse wins over a pushed stick";
-        if (n == 191) vitesse(n, x);
+        if (n == 191) {
+            EXPECT_EQ(x, 200) << "the mouse wins over a pushed stick";
+            vitesse(n, x), b = branche();
+        }
         if (n == 201) {
             EXPECT_NEAR(vitesse(n, x), 800.0, 80.0) << "and goes on from there";
             debranche(a), a = nullptr;
-        }
-        if (n == 211) {
-            EXPECT_EQ(vitesse(n, x), 0.0) << "a pad pulled out moves nothing";
-            b = branche();
             SDL_JoystickSetVirtualButton(b, SDL_CONTROLLER_BUTTON_DPAD_LEFT, 1);
         }
-        if (n == 221) {
-            EXPECT_NEAR(vitesse(n, x), -800.0, 80.0) << "a pad plugged in during play";
+        if (n == 211) EXPECT_NEAR(vitesse(n, x), -800.0, 80.0) << "the other pad, a's pulled out";
+        if (n > 201 && n <= 221) n % 2 ? debranche(c) : void(c = branche());
+        if (n == 222) {
+            SDL_JoystickSetVirtualButton(b, SDL_CONTROLLER_BUTTON_DPAD_LEFT, 0);
+            c = branche(), vitesse(n, x);
+            SDL_JoystickSetVirtualButton(c, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 1);
+        }
+        if (n == 232) {
+            EXPECT_NEAR(vitesse(n, x), 800.0, 80.0) << "an eleventh pad plugged in during play";
             SDL_JoystickSetVirtualButton(b, SDL_CONTROLLER_BUTTON_X, 1);
         }
         s.temps += (lent - 1) * ms;  // this frame as long as the speed's mark counts it
     };
     EXPECT_EQ(s.lance(), 0);
-    EXPECT_LE(s.attentes.size(), sequence(223, false).size()) << "a button ends the run";
+    EXPECT_EQ(s.attentes, sequence(233, false)) << "a button ends the run";
     EXPECT_EQ(s.attentes.back(), dureefin);
 }
 
