@@ -7,5 +7,5 @@ entree=$partage/applications/lumor5.desktop
 icone=$partage/icons/hicolor/128x128/apps/lumor5.png
 mkdir -p "$(dirname "$entree")" "$(dirname "$icone")" &&
   cp "$ici/lumor5.png" "$icone" &&
-  sed "s|^Exec=.*|Exec=\"$ici/lumor5\"|" "$ici/lumor5.desktop" >"$entree" &&
+  sed "s|^Exec=lumor5|Exec=\"$ici/lumor5\"|" "$ici/lumor5.desktop" >"$entree" &&
   echo "LUMOR is in your menu: $entree and $icone"
