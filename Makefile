@@ -28,7 +28,7 @@ BUILD = cmake --build $(1) -j $(JOBS) $(if $(2),--target $(2)) -- --no-print-dir
 PEINT = $(CONFIGURE) $(JEU) -DLUMOR_TESTS=OFF && $(call BUILD,$(JEU),peintre) && \
   mkdir -p $(1) && ./$(JEU)/tools/peintre --icone $(1)
 
-.PHONY: run test bench build clean images screenshots package web site windows linux arm64 \
+.PHONY: run test check bench build clean images screenshots package web site windows linux arm64 \
   release nouvelles reproduce fuzz
 
 run: build
@@ -39,21 +39,29 @@ build:
 	@$(CONFIGURE) $(JEU) -DLUMOR_TESTS=OFF
 	@$(call BUILD,$(JEU))
 
-# The headless suite also runs built with the address and undefined-behaviour
-# sanitizers, as one more test of the same ctest run, so one summary ends it;
-# so does the replay of the picture fuzzer's corpus.
-# The release is made from a git repository; the sources' tarball tests the rest.
-PUBLIE := $(if $(wildcard .git),release)
-test: site node_modules windows linux arm64 $(PUBLIE)
+# The game's own tests, native: the headless suite, the game in a real window
+# under Xvfb, memcheck, and the headless suite built with the address and
+# undefined-behaviour sanitizers, with the replay of the picture fuzzer's corpus,
+# as more tests of the same ctest run, so one summary ends it. $(1): what else
+# the test build is told (make check: where every target's files are).
+ESSAIE = $(CONFIGURE) $(ASAN) -DLUMOR_SANITIZE=ON -DLUMOR_TESTS=ON && \
+  $(call BUILD,$(ASAN),essais chargeur) && \
+  $(CONFIGURE) $(ESSAIS) -DLUMOR_TESTS=ON -DLUMOR_ASAN=$(CURDIR)/$(ASAN) $(1) && \
+  $(call BUILD,$(ESSAIS)) && cd $(ESSAIS) && ctest --output-on-failure -j $(JOBS)
+test:
 	@tools/dependances.sh test
-	@$(CONFIGURE) $(ASAN) -DLUMOR_SANITIZE=ON -DLUMOR_TESTS=ON
-	@$(call BUILD,$(ASAN),essais chargeur)
-	@$(CONFIGURE) $(ESSAIS) -DLUMOR_TESTS=ON -DLUMOR_ASAN=$(CURDIR)/$(ASAN) \
-	  -DLUMOR_WEB=$(CURDIR)/$(WEB)/site -DLUMOR_WINDOWS=$(CURDIR)/$(WINDOWS) \
+	@$(call ESSAIE,-DLUMOR_CIBLES=OFF)
+
+# The same tests, and every published target's in the same run: the Debian
+# package, the portable and ARM builds, Windows under Wine, the browser in
+# Chromium, and the release's files. The release is made from a git repository;
+# the sources' tarball checks the rest.
+PUBLIE := $(if $(wildcard .git),release)
+check: site node_modules windows linux arm64 $(PUBLIE)
+	@tools/dependances.sh check
+	@$(call ESSAIE,-DLUMOR_CIBLES=ON -DLUMOR_WEB=$(CURDIR)/$(WEB)/site -DLUMOR_WINDOWS=$(CURDIR)/$(WINDOWS) \
 	  -DLUMOR_LINUX=$(CURDIR)/$(LINUX) -DLUMOR_ARM64=$(CURDIR)/$(ARM64) \
-	  -DLUMOR_RELEASE=$(if $(PUBLIE),$(CURDIR)/$(RELEASE))
-	@$(call BUILD,$(ESSAIS))
-	@cd $(ESSAIS) && ctest --output-on-failure -j $(JOBS)
+	  -DLUMOR_RELEASE=$(if $(PUBLIE),$(CURDIR)/$(RELEASE)))
 
 bench: site node_modules
 	@tools/dependances.sh bench
@@ -173,7 +181,7 @@ images:
 
 # The browser's picture is taken by its test, in headless Chromium.
 screenshots: site node_modules
-	@tools/dependances.sh test
+	@tools/dependances.sh screenshots
 	@$(CONFIGURE) $(ESSAIS) -DLUMOR_TESTS=ON
 	@$(call BUILD,$(ESSAIS),photographe)
 	./$(ESSAIS)/tools/photographe docs

@@ -1,15 +1,19 @@
 #!/bin/sh
 # Installs the Debian packages a command needs, only those that are missing.
-# Usage: tools/dependances.sh run|test|bench|package|web|windows|linux|arm64|release|reproduce|fuzz
+# Usage: tools/dependances.sh run|test|check|screenshots|bench|package|web|windows|linux|arm64|
+#        release|reproduce|fuzz
 set -e
 paquets="g++ make cmake libsdl2-dev zlib1g-dev"
 paquetage="dpkg-dev file lintian desktop-file-utils appstream"
 # 64-bit ARM: Debian's cross compilers, the arm64 libraries beside ours, qemu to play.
 arm64="crossbuild-essential-arm64 qemu-user libsdl2-dev:arm64 libstdc++6:arm64"
 publication="$paquetage emscripten node-terser g++-mingw-w64-x86-64 nsis zip $arm64"
+# The game's own tests: a real window under Xvfb (openbox for full screen), memcheck.
+essais="libgtest-dev xvfb xdotool imagemagick valgrind openbox"
 case "$1" in
-  test)  paquets="$paquets libgtest-dev xvfb xdotool imagemagick valgrind chromium $publication
-                  wine wine64 unzip" ;;
+  test) paquets="$paquets $essais" ;;
+  check) paquets="$paquets $essais chromium $publication wine wine64 unzip" ;;
+  screenshots) paquets="$paquets libgtest-dev chromium" ;;
   arm64) paquets="$paquets $paquetage $arm64" ;;
   web) paquets="$paquets emscripten node-terser dpkg-dev" ;;
   windows) paquets="$paquets g++-mingw-w64-x86-64 nsis dpkg-dev zip" ;;
