@@ -1,13 +1,8 @@
 // The browser build in Debian's Chromium, headless: the welcome screen equals
-// the native one, the mouse moves the tank, a resized page redraws the blocks,
-// a finger's drag moves it too, so does a gamepad's stick, whose button shows
-// the end screen, which stays once the status reaches the page. Beside it, a
-// first visit from a host that gzips by type sends at most 175 KB, and a run
-// with no input plays to its end: 1,524 frames, status 0. Then the app: the
-// folder weighs at most 150 KB gzipped, its manifest and icons load and
-// Chromium finds it installable; with the host stopped, a reload plays from
-// the cache; a build with one picture changed, served at the same address,
-// plays by the second visit, and the old cache is gone.
+// the native one, the mouse, a finger's drag and a gamepad move the tank, the page
+// in full screen and resized is followed, a button shows the end screen; a first
+// visit's bytes, a run with no input to its end, then the app: installable,
+// offline, updated by a new build (docs/essais.md tells each).
 // Usage: node navigateur.mjs SITE PHOTOGRAPHE [PICTURE]   (from the repository's root)
 // PICTURE: where to keep a picture of the page in play.
 import { execFileSync } from 'node:child_process';
@@ -34,15 +29,17 @@ for (const n of ['char', 'theend', 'blocatari', 'blosinclair', 'bloamiga', 'blor
 
 const chromium = await lance();
 // Every present puts the picture on the canvas once: 1,524 frames and 4 screens.
-const seule = await chromium.newPage();
-await seule.evaluateOnNewDocument(() => {
+const compte = () => {
   const pose = CanvasRenderingContext2D.prototype.putImageData;
   window.presents = 0;
   CanvasRenderingContext2D.prototype.putImageData = function (...a) {
     ++window.presents;
-    return pose.apply(this, a);
+    pose.apply(this, a);
+    window.apres?.();
   };
-});
+};
+const seule = await chromium.newPage();
+await seule.evaluateOnNewDocument(compte);
 await seule.goto(serveur.adresse);
 // A first visit's bytes on the wire, the offline cache filled, from a host
 // that compresses by type: the pictures travel as they are.
@@ -50,6 +47,7 @@ await seule.waitForFunction(() => window.presents > 0 && navigator.serviceWorker
   { polling: 50, timeout: 90000 }).catch(() => echecs.push('first visit: no picture, no worker'));
 verifie(serveur.octets() <= 175 * 1024, `a first visit took ${serveur.octets()} bytes, over 175 KB`);
 const page = await chromium.newPage();
+await page.evaluateOnNewDocument(compte);
 page.on('pageerror', (e) => echecs.push(`page error: ${e.message}`));
 await page.setViewport({ width: 800, height: 640, hasTouch: true });  // a canvas of 800 x 600
 await page.evaluateOnNewDocument((images) => {
@@ -94,6 +92,18 @@ await page.evaluateOnNewDocument((images) => {
   window.branche = () => dispatchEvent(Object.assign(new Event('gamepadconnected'),
     { gamepad: window.manette = pad }));
   window.touche = (f) => { f(pad); pad.timestamp++; };
+  // A finger's drag as a phone sends it, all at once: down at xs[0], moved through xs,
+  // up; window.tard counts the presents until the tank stands at `ou`.
+  window.glisse = (xs, ou) => {
+    const c = canvas(), r = c.getBoundingClientRect();
+    for (const [type, x] of [['touchstart', xs[0]], ...xs.map((x) => ['touchmove', x]), ['touchend', xs.at(-1)]]) {
+      const t = new Touch({ identifier: 1, target: c, clientX: r.left + x, clientY: r.top + 560 });
+      const sur = type === 'touchend' ? [] : [t];
+      c.dispatchEvent(new TouchEvent(type, { touches: sur, targetTouches: sur, changedTouches: [t], bubbles: true }));
+    }
+    const leve = window.presents;
+    window.apres = () => ecarts('char', ou) === 0 && (window.tard = window.presents - leve, window.apres = null);
+  };
 }, images);
 await page.goto(serveur.adresse);
 
@@ -108,13 +118,18 @@ await page.mouse.move(500, 600);
 await attends('tank moved, its old place black', () =>
   ecarts('char', { x: 500, y: 525, w: 80, h: 50 }) === 0 && noir({ x: 100, y: 525, w: 80, h: 50 }));
 await page.screenshot({ path: photo ?? join(dossier, 'page.png') });
-await page.touchscreen.touchStart(300, 600);
-await page.touchscreen.touchMove(320, 600);
-await page.touchscreen.touchEnd();
-await attends('tank dragged by a finger', () =>
-  ecarts('char', { x: 320, y: 525, w: 80, h: 50 }) === 0 && noir({ x: 500, y: 525, w: 80, h: 50 }));
+await page.evaluate(() => glisse(Array.from({ length: 200 }, (_, i) => 100 + 3 * i), { x: 697, y: 525, w: 80, h: 50 }));
+await attends('tank under the finger', () => window.tard !== undefined);
+const tard = await page.evaluate(() => window.tard);
+verifie(tard <= 4 && await page.evaluate(() => noir({ x: 500, y: 525, w: 80, h: 50 })),
+  `the tank under the finger ${tard} presents after it lifted`);
 await page.setViewport({ width: 1000, height: 740, hasTouch: true });
 await attends('block row at 1000 x 700', () => blocs(1000, 700));
+await page.click('#plein');
+await attends('the canvas in full screen, followed', () => document.fullscreenElement?.contains(document.getElementById('canvas')) &&
+  blocs(1000, 740));
+await page.evaluate(() => document.exitFullscreen());
+await attends('out of full screen', () => blocs(1000, 700));
 await page.evaluate(() => { branche(); touche((p) => { p.axes[0] = -1; }); });
 await attends('tank slid to the left edge by a gamepad', () =>
   ecarts('char', { x: 0, y: 612, w: 80, h: 50 }) === 0);

@@ -1,18 +1,9 @@
 #!/bin/bash
-# The programs themselves. Guards: data/ not what the generator paints; screenshots,
-# --help or --version broken; no display or video driver passing for success; and
-# under Xvfb, the game started elsewhere: title, size, place, blocks, tank, a burst of
-# a thousand pointer motions and then a key ending it in the one-second end screen;
-# the game with stdin and stderr closed, which must not hang; Ctrl+C, though the game
-# ignores quit requests; a giant window (geante, 10 s); --fullscreen under a window
-# manager (pleinecran): the screen covered, its welcome picture and block row.
-# paquet: lintian, desktop-file-validate or appstreamcli faults, its launcher played.
-# windows: the zip and the installer under Wine, in a prefix of their own (30 s).
-# linux: the release's files and sums; its portable build unpacked and played with
-# no SDL of the system's, needing glibc 2.34 and nothing else.
-# arm64: the portable build's needs and the .deb's dependencies, lintian; both played
-# under qemu in a window as the native GAME shows it, and a whole run each (40 s).
-# A tool missing fails the test and is named.
+# The programs themselves, and under Xvfb the game in a real window, one mode a
+# test (docs/essais.md tells what each guards): jeu, the game and its tools; geante,
+# a giant window; pleinecran, --fullscreen under a window manager; paquet, the Debian
+# package; windows, under Wine; linux, the portable build and the release; arm64,
+# both ARM builds under qemu. A tool missing fails the test and is named.
 # Usage: tests/programmes.sh GAME jeu PEINTRE PHOTOGRAPHE | GAME geante | GAME pleinecran
 #        | GAME paquet CPACKCONFIG | ZIP windows SETUP | TARGZ linux [RELEASE] | TARGZ arm64 DEB GAME
 set -u
@@ -24,7 +15,9 @@ echec() { echo "FAIL: $*"; exit 1; }
 requis() { for o; do command -v "$o" >/dev/null || echec "$o is missing (make check installs it)"; done; }
 ok() { echo "ok: $* ($SECONDS s)"; }
 seul() { env -u SDL_VIDEODRIVER "$@" "$jeu" 2>"$tmp/dit"; echo "$? $(cat "$tmp/dit")"; }
+libre() { for _ in $(seq 50); do xdotool search --name LUMOR >/dev/null || break; sleep 0.1; done; }  # Wine's
 lance() {  # "$@" with SIGINT as a terminal gives it, stdin and stderr closed if $ferme; its window
+    libre
     if [ -n "${ferme:-}" ]; then env --default-signal=INT "$@" <&- 2>&- & else env --default-signal=INT "$@" & fi
     jpid=$!
     wid=$(timeout 10 xdotool search --sync --name "LUMOR" 2>/dev/null | head -n 1)
@@ -41,6 +34,14 @@ termine() {  # a key, or the signal $1; sets statut and duree (ms)
     if [ -n "${1:-}" ]; then kill "$1" $jpid; else xdotool key space; fi
     wait $jpid
     statut=$? duree=$((($(date +%s%N) - debut) / 1000000))
+}
+finit() { termine; [ "$statut" = 0 ] && [ ! -s "$tmp/dit" ] || echec "$* status $statut, said: $(cat "$tmp/dit")"; }
+couvre() {  # the window covers the 1280 x 1024 screen, within 3 s
+    for _ in $(seq 30); do
+        eval "$(xdotool getwindowgeometry --shell "$wid")" && [ "$WIDTH,$HEIGHT,$X,$Y" = 1280,1024,0,0 ] && return
+        sleep 0.1
+    done
+    echec "full screen: a window ${WIDTH}x${HEIGHT} at $X,$Y"
 }
 # Waits up to 8 s for the screen to show the colours "r,g,b ..." at the points "x,y ...".
 attends() {
@@ -83,7 +84,10 @@ lumor5-$v.tar.gz lumor5_${v}_amd64.deb lumor5_${v}_arm64.deb " ] &&
         sha256sum --quiet -c SHA256SUMS && [ "$(wc -l <SHA256SUMS)" = 8 ]; } || echec "the release: $(ls)"
     cd "$tmp" && tar xzf "$jeu" && cd "lumor5-$v-linux-x86_64" || echec "tar"
     glibcseul bin/lumor5 'ld-linux-x86-64\.so\.2' && ! ldd bin/lumor5 | grep -i sdl || echec "ldd shows SDL"
-    ok "${3:+the 9 files of the release, 8 summed; }the portable build needs $(echo $(besoins bin/lumor5)), $glibc"
+    requis desktop-file-validate && XDG_DATA_HOME=$tmp/xdg ./add-to-menu.sh >/dev/null && e=$tmp/xdg/applications/lumor5.desktop &&
+        desktop-file-validate "$e" && grep -qx "Exec=\"$PWD/lumor5\" --fullscreen" "$e" || echec "add-to-menu.sh"
+    ok "${3:+the 9 files of the release, 8 summed; }the portable build needs $(echo $(besoins bin/lumor5))," \
+        "$glibc; its menu entry and full-screen action valid"
 fi
 if [ "$2" = arm64 ]; then  # what each needs, then each plays a whole run, unseen
     deb=$(realpath "$3") natif=$(realpath "$4") v=$(basename "$jeu" -linux-aarch64.tar.gz)
@@ -152,15 +156,10 @@ if [ "$2" = geante ]; then  # once before play and once during it; brought back,
         xdotool windowsize "$wid" 800 600
         blocs
     done
-    termine
-    [ "$statut" = 0 ] && [ ! -s "$tmp/dit" ] || echec "status $statut, said: $(cat "$tmp/dit")"
+    finit
     ok "a 32767x32767 window, before and during play, is brought back to 16384x16384"
 elif [ "$2" = linux ]; then  # from elsewhere, as a file manager starts it
-    cd / && lance "$tmp/lumor5-$v-linux-x86_64/lumor5" 2>"$tmp/dit"
-    fenetre
-    blocs
-    termine
-    [ "$statut" = 0 ] && [ ! -s "$tmp/dit" ] || echec "status $statut, said: $(cat "$tmp/dit")"
+    cd / && lance "$tmp/lumor5-$v-linux-x86_64/lumor5" 2>"$tmp/dit" && fenetre && blocs && finit
     ok "the portable build: titled, 800x600, centred; the block row; a key ends it with status 0"
 elif [ "$2" = arm64 ]; then  # each played in qemu from its pictures' folder, as the native game shows
     cd "$tmp" && cp -r "$paquet/data" . && lance "$natif" 2>/dev/null && fenetre && blocs || exit 1
@@ -170,8 +169,7 @@ elif [ "$2" = arm64 ]; then  # each played in qemu from its pictures' folder, as
         pareil "$accueil" 800x600+$X+$Y || echec "$d: the welcome screen differs from the native one by $ae pixels"
         blocs
         pareil "$tmp/rangee.png" "$rangee" || echec "$d: the block row differs from the native one by $ae pixels"
-        termine
-        [ "$statut" = 0 ] && [ ! -s "$tmp/dit" ] || echec "$d: status $statut, said: $(cat "$tmp/dit")"
+        finit "$d:"
     done
     wait $entiers
     for d in "$portable" "$paquet"; do
@@ -209,42 +207,33 @@ lumor5: cannot load data/bombe.bmp: not a regular file\r'
     xdotool key --window "$wid" Return 2>/dev/null; wait $jpid
     statut=$? && [ "$statut" = 1 ] || echec "the message box's start ended with status $statut"
     ok "a failed start: one line on stderr, or a message box when there is none"
+    bat=$(winepath -w lumor5-fullscreen.bat) && libre && (cd / && wine cmd /c "$bat") && wid=$(timeout 10 xdotool \
+        search --sync --name LUMOR) && couvre && W=1280 H=1024 blocs && xdotool key space && wineserver -w || echec "$bat"
     wine "$installeur" /S && wineserver -w || echec "the installer failed"
-    cd / && lance wine start /wait 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\LUMOR\LUMOR.lnk' 2>"$tmp/dit"
-    blocs && termine
-    [ "$statut" = 0 ] && [ ! -s "$tmp/dit" ] || echec "the installed game: status $statut, said: $(cat "$tmp/dit")"
+    menu='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\LUMOR'
+    cd / && lance wine start /wait "$menu\LUMOR.lnk" 2>"$tmp/dit" && blocs && finit "the installed game:"
+    lance wine start /wait "$menu\LUMOR (full screen).lnk" 2>"$tmp/dit" && couvre && W=1280 H=1024 blocs &&
+        finit "the installed game in full screen:"
     installe="$WINEPREFIX/drive_c/Program Files/LUMOR"
     cles='HKLM\Software\The LUMOR team' desinstalle='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\LUMOR'
     wineserver -w && wine "$installe/Uninstall.exe" /S && wineserver -w && [ ! -e "$installe" ] &&
         [ -z "$(find "$WINEPREFIX/drive_c" -iname "*lumor*")" ] && ! wine reg query "$cles" >/dev/null 2>&1 &&
         ! wine reg query "$desinstalle" >/dev/null 2>&1 || echec "left behind"
-    ok "installed silently under Program Files, started from its shortcut, uninstalled leaving nothing"
+    ok "lumor5-fullscreen.bat from elsewhere; installed silently under Program Files, started from its" \
+        "shortcuts, in a window and in full screen, uninstalled leaving nothing"
 elif [ "$2" = paquet ]; then
-    lance "$tmp/r/usr/games/lumor5" 2>"$tmp/dit"
-    fenetre
-    blocs
-    termine
-    [ "$statut" = 0 ] && [ ! -s "$tmp/dit" ] || echec "status $statut, said: $(cat "$tmp/dit")"
+    lance "$tmp/r/usr/games/lumor5" 2>"$tmp/dit" && fenetre && blocs && finit
     ok "the unpacked launcher, from elsewhere: titled, 800x600, centred; the block row; a key ends it"
 elif [ "$2" = pleinecran ]; then  # a window manager gives what full screen asks
     requis openbox
     openbox --startup "touch $tmp/wm" 2>/dev/null &
     for _ in $(seq 50); do [ -e "$tmp/wm" ] && break; sleep 0.1; done
     convert data/accueil.bmp -sample 1280x1024! "$tmp/accueil.png"
-    lance "$jeu" --fullscreen 2>"$tmp/dit"
-    for _ in $(seq 30); do
-        eval "$(xdotool getwindowgeometry --shell "$wid")"
-        [ "$WIDTH,$HEIGHT,$X,$Y" = 1280,1024,0,0 ] && break
-        sleep 0.1
-    done
-    [ "$WIDTH,$HEIGHT,$X,$Y" = 1280,1024,0,0 ] || echec "full screen: a window ${WIDTH}x${HEIGHT} at $X,$Y"
+    lance "$jeu" --fullscreen 2>"$tmp/dit" && couvre
     pareil "$tmp/accueil.png" 1280x1024+0+0 || echec "the welcome screen differs from the stretched one by $ae pixels"
-    W=1280 H=1024 blocs
-    termine
-    [ "$statut" = 0 ] && [ ! -s "$tmp/dit" ] || echec "status $statut, said: $(cat "$tmp/dit")"
-    lance "$jeu" 2>"$tmp/dit"
-    [ "$WIDTH,$HEIGHT" = 800,600 ] || echec "without --fullscreen, a window ${WIDTH}x${HEIGHT}"
-    termine
+    W=1280 H=1024 blocs && finit
+    lance "$jeu" 2>"$tmp/dit" && [ "$WIDTH,$HEIGHT" = 800,600 ] || echec "without --fullscreen, ${WIDTH}x${HEIGHT}"
+    finit
     ok "--fullscreen covers the 1280x1024 screen: the welcome picture stretched to it, the blocks laid" \
         "out for it, a key ends it with status 0; without it, an 800x600 window at $X,$Y"
 else
