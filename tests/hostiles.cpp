@@ -1,6 +1,6 @@
-// Guards the picture loader against files that are broken, disguised,
-// outsized or not files at all (each refused with one warning, the run going
-// on unchanged, nothing left open), and against refusing unusual but sound ones.
+// Guards the picture loader against files that are broken, disguised, outsized or not files at all
+// (each refused with one warning, the run going on unchanged, nothing left open), and against
+// refusing unusual but sound ones.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -49,24 +49,6 @@ std::string reecrit(const SDL_Surface* s, bool os2) {
     return octets;
 }
 
-// A run ended by a key on its first frame, `regard` looking at the welcome
-// screen and the block row; what it said on stderr.
-std::string joue(std::function<void(jeu&, Uint32 ms)> regard) {
-    scenario s;
-    s.script = [&](scenario& s, Uint32 ms) {
-        if (ms == dureeaccueil) SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-        if (ms != dureeimage) regard(s.j, ms);
-        if (ms == dureeimage) pousse(SDL_KEYDOWN);
-    };
-    const auto ouverts = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), {}); };
-    const auto avant = ouverts();
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(s.lance(), 0);
-    EXPECT_EQ(s.attentes, sequence(1, false));
-    EXPECT_EQ(ouverts(), avant + 1) << "descriptors left open (the capture holds one)";
-    return testing::internal::GetCapturedStderr();
-}
-
 // Each row is a picture refused with its reason, nine to a run (the pictures
 // a short run leaves out are missing).
 TEST(Hostile, FichiersRefuses) {
@@ -113,9 +95,9 @@ TEST(Hostile, FichiersRefuses) {
     }
 }
 
-// Guards the loader's two lists of depths: every depth a bitmap may have, plain, run-length
-// coded or in bit fields, passes the game's own check (SDL may still refuse the picture),
-// and every depth beside them is refused by it.
+// Guards the loader's two lists of depths: every depth a bitmap may have, plain, run-length coded
+// or in bit fields, passes the game's own check (SDL may still refuse the picture), and every depth
+// beside them is refused by it.
 TEST(Hostile, Profondeurs) {
     ailleurs ici;
     const int cas[][3] = {

@@ -34,13 +34,13 @@ void remue(SDL_Joystick* p, int n, Sint16 x) {
         SDL_JoystickSetVirtualAxis(p, k, static_cast<Sint16>(axes[k]));
 }
 
-// Guards, in one run: the event record kept through SDL's real queue (the tank copied
-// at its place every frame); the round dead zone; one width a second at full push on
-// 15 and 30 ms frames, with the rest below a pixel kept; the d-pad; the pointer held
-// within the window; the mouse taking over and the stick going on from its x, the tank
-// never drawn twice; the pads' flood of axis events never standing before the player's
-// event; with two pads, one pulled out and the other still playing; pads plugged in and
-// pulled out ten times, each closed, so the eleventh still plays; a button ending the run.
+// Guards, in one run: the event record kept through SDL's real queue (the tank copied at its place
+// every frame); the round dead zone; one width a second at full push on 15 and 30 ms frames, with
+// the rest below a pixel kept; the d-pad; the pointer held within the window; the mouse taking over
+// and the stick going on from its x, the tank never drawn twice; the pads' flood of axis events
+// never standing before the player's event; with two pads, one pulled out and the other still
+// playing; pads plugged in and pulled out ten times, each closed, so the eleventh still plays; a
+// button ending the run.
 TEST(Manette, DeplacementsEtFin) {
     scenario s;
     SDL_Joystick *a = nullptr, *b = nullptr, *c = nullptr;
@@ -62,10 +62,7 @@ TEST(Manette, DeplacementsEtFin) {
         }
         if (ms != dureeimage) return;
         const SDL_Rect tank = {x, 525, 80, 50};
-        if (n >= 1)  // the tank where it stands, and nowhere else on its row
-            EXPECT_TRUE(ecarts(j, imagechar, tank) == 0 && toutnoir(j, {0, 525, x, 50}) &&
-                        toutnoir(j, {x + 80, 525, 800, 50}))
-                << "frame " << n;
+        if (n >= 1) EXPECT_TRUE(seulchar(j, x)) << "frame " << n;
         if (n == 0) pousse(SDL_MOUSEMOTION, 40);
         if (n >= 1 && n < 10) {  // at rest: the record draws the tank again every frame
             EXPECT_TRUE(x == 40 && j.pointeur == 40.0) << "frame " << n;
@@ -112,9 +109,8 @@ TEST(Manette, DeplacementsEtFin) {
         if (n == 211) EXPECT_NEAR(vitesse(n, x), -800.0, 80.0) << "the other pad, a's pulled out";
         if (n > 201 && n <= 221) n % 2 ? debranche(c) : void(c = branche());
         if (n == 222) {
-            SDL_JoystickSetVirtualButton(b, SDL_CONTROLLER_BUTTON_DPAD_LEFT, 0);
-            c = branche(), vitesse(n, x);
-            SDL_JoystickSetVirtualButton(c, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 1);
+            SDL_JoystickSetVirtualButton(b, SDL_CONTROLLER_BUTTON_DPAD_LEFT, 0), vitesse(n, x);
+            SDL_JoystickSetVirtualButton(c = branche(), SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 1);
         }
         if (n == 232) {
             EXPECT_NEAR(vitesse(n, x), 800.0, 80.0) << "an eleventh pad plugged in during play";
@@ -124,11 +120,10 @@ TEST(Manette, DeplacementsEtFin) {
     };
     EXPECT_EQ(s.lance(), 0);
     EXPECT_EQ(s.attentes, sequence(233, false)) << "a button ends the run";
-    EXPECT_EQ(s.attentes.back(), dureefin);
 }
 
-// Guards what ends the run: any button but the d-pad, a trigger past half, a key while
-// every axis floods the queue; and what does not.
+// Guards what ends the run: any button but the d-pad, a trigger past half, a key while every axis
+// floods the queue; and what does not.
 TEST(Manette, CeQuiFinit) {
     const int fins[][3] = {
         // button or -1, trigger or -1, ends

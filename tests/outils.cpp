@@ -1,7 +1,10 @@
 #include "outils.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 
 // No display: SDL's dummy driver, picked explicitly before any test starts.
 static const int sansaffichage = setenv("SDL_VIDEODRIVER", "dummy", 1);
@@ -48,6 +51,12 @@ bool toutnoir(jeu& j, const SDL_Rect& r) {
     return std::all_of(p.begin(), p.end(), [](Uint32 c) { return c == 0; });
 }
 
+bool seulchar(jeu& j, int x) {
+    const int y = hauteurchar(j.hauteur);
+    return ecarts(j, imagechar, {x, y, 80, 50}) == 0 && toutnoir(j, {0, y, x, 50}) &&
+           toutnoir(j, {x + 80, y, j.largeur, 50});
+}
+
 int ecarts(jeu& j, image i, const SDL_Rect& ou, const SDL_Surface* s) {
     if (!(s = s ? s : j.surfaces[i].get())) return -1;
     SDL_Surface* c =
@@ -84,4 +93,23 @@ int ecarts(jeu& j, const std::vector<SDL_Rect>& noirs) {
     for (size_t i = 0; i < vu.size(); ++i) faux += vu[i] != (p[i] & 0xFFFFFF);
     SDL_FreeSurface(attendu);
     return faux;
+}
+
+std::string joue(std::function<void(jeu&, Uint32 ms)> regard, bool plein) {
+    scenario s;
+    s.j.pleinecran = plein;
+    s.script = [&](scenario& s, Uint32 ms) {
+        if (ms == dureeaccueil) SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        if (ms != dureeimage) regard(s.j, ms);
+        if (ms == dureeimage) pousse(SDL_KEYDOWN);
+    };
+    const auto ouverts = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    };
+    const auto avant = ouverts();
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(s.lance(), 0);
+    EXPECT_EQ(s.attentes, sequence(1, false));
+    EXPECT_EQ(ouverts(), avant + 1) << "descriptors left open (the capture holds one)";
+    return testing::internal::GetCapturedStderr();
 }

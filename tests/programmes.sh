@@ -12,7 +12,7 @@ accueil=$(realpath docs/accueil.png)
 tmp=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; [ -n "${WINEPREFIX:-}" ] && wineserver -k; rm -rf "$tmp"' EXIT
 echec() { echo "FAIL: $*"; exit 1; }
-requis() { for o; do command -v "$o" >/dev/null || echec "$o is missing (make check installs it)"; done; }
+requis() { for o; do command -v "$o" >/dev/null || echec "$o is missing: tools/dependances.sh check installs it"; done; }
 ok() { echo "ok: $* ($SECONDS s)"; }
 seul() { env -u SDL_VIDEODRIVER "$@" "$jeu" 2>"$tmp/dit"; echo "$? $(cat "$tmp/dit")"; }
 libre() { for _ in $(seq 50); do xdotool search --name LUMOR >/dev/null || break; sleep 0.1; done; }  # Wine's
@@ -32,16 +32,13 @@ fenetre() {  # the game's window: its title, size and place
 termine() {  # a key, or the signal $1; sets statut and duree (ms)
     local debut=$(date +%s%N)
     if [ -n "${1:-}" ]; then kill "$1" $jpid; else xdotool key space; fi
-    wait $jpid
-    statut=$? duree=$((($(date +%s%N) - debut) / 1000000))
+    wait $jpid; statut=$? duree=$((($(date +%s%N) - debut) / 1000000))
 }
 finit() { termine; [ "$statut" = 0 ] && [ ! -s "$tmp/dit" ] || echec "$* status $statut, said: $(cat "$tmp/dit")"; }
-couvre() {  # the window covers the 1280 x 1024 screen, within 3 s
-    for _ in $(seq 30); do
-        eval "$(xdotool getwindowgeometry --shell "$wid")" && [ "$WIDTH,$HEIGHT,$X,$Y" = 1280,1024,0,0 ] && return
-        sleep 0.1
-    done
-    echec "full screen: a window ${WIDTH}x${HEIGHT} at $X,$Y"
+geometrie() {  # W,H[,X,Y]: the window comes to that size (and place) within 10 s
+    for _ in $(seq 100); do eval "$(xdotool getwindowgeometry --shell "$wid" 2>/dev/null)"
+        [[ $WIDTH,$HEIGHT,$X,$Y == $1* ]] && return || sleep 0.1; done
+    echec "a window ${WIDTH}x${HEIGHT} at $X,$Y, not $1"
 }
 # Waits up to 8 s for the screen to show the colours "r,g,b ..." at the points "x,y ...".
 attends() {
@@ -62,6 +59,11 @@ pareil() {  # PICTURE CROP: the screen shows PICTURE at CROP (WxH+X+Y), within 3
     done
     return 1
 }
+case $2 in  # what each mode needs beside Xvfb, xdotool and ImageMagick
+    paquet) requis lintian desktop-file-validate appstreamcli ;; pleinecran) requis openbox ;;
+    windows) requis wine unzip ;; linux) requis desktop-file-validate ;; arm64) requis qemu-aarch64 lintian ;;
+esac
+requis Xvfb xdotool import compare
 besoins() { readelf -d "$1" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'; }
 glibcseul() {  # GAME LOADER: GAME needs glibc's libraries alone, at most 2.34
     glibc=$(readelf -W --dyn-syms "$1" | grep -o 'GLIBC_[0-9.]*' | sort -uV | tail -n 1)
@@ -69,9 +71,9 @@ glibcseul() {  # GAME LOADER: GAME needs glibc's libraries alone, at most 2.34
         [ "$(printf '%s\n' "$glibc" GLIBC_2.34 | sort -V | tail -n 1)" = GLIBC_2.34 ] ||
         echec "$1 needs $(echo $(besoins "$1")), $glibc"
 }
+pleinecran() { geometrie 1280,1024,0,0 && W=1280 H=1024 blocs; }  # the screen covered, the blocks for it
 blocs() {  # the blocks' bottom rows, never notched, in a window W x H (800 x 600)
-    local w=${W:-800} h=${H:-600}
-    local y=$((Y + 3 * h / 4 + h / 12 - 3))
+    local w=${W:-800} h=${H:-600} && local y=$((Y + 3 * h / 4 + h / 12 - 3))
     attends "128,72,32 176,176,176 56,88,224 104,104,104" \
         $((X + w / 5)),$y $((X + 2 * w / 5)),$y $((X + 3 * w / 5)),$y $((X + 4 * w / 5)),$y
 }
@@ -84,10 +86,9 @@ lumor5-$v.tar.gz lumor5_${v}_amd64.deb lumor5_${v}_arm64.deb " ] &&
         sha256sum --quiet -c SHA256SUMS && [ "$(wc -l <SHA256SUMS)" = 8 ]; } || echec "the release: $(ls)"
     cd "$tmp" && tar xzf "$jeu" && cd "lumor5-$v-linux-x86_64" || echec "tar"
     glibcseul bin/lumor5 'ld-linux-x86-64\.so\.2' && ! ldd bin/lumor5 | grep -i sdl || echec "ldd shows SDL"
-    requis desktop-file-validate && XDG_DATA_HOME=$tmp/xdg ./add-to-menu.sh >/dev/null && e=$tmp/xdg/applications/lumor5.desktop &&
+    XDG_DATA_HOME=$tmp/xdg ./add-to-menu.sh >/dev/null && e=$tmp/xdg/applications/lumor5.desktop &&
         desktop-file-validate "$e" && grep -qx "Exec=\"$PWD/lumor5\" --fullscreen" "$e" || echec "add-to-menu.sh"
-    ok "${3:+the 9 files of the release, 8 summed; }the portable build needs $(echo $(besoins bin/lumor5))," \
-        "$glibc; its menu entry and full-screen action valid"
+    ok "${3:+the release; }the portable build needs $(echo $(besoins bin/lumor5)), $glibc; its menu entry"
 fi
 if [ "$2" = arm64 ]; then  # what each needs, then each plays a whole run, unseen
     deb=$(realpath "$3") natif=$(realpath "$4") v=$(basename "$jeu" -linux-aarch64.tar.gz)
@@ -101,13 +102,11 @@ if [ "$2" = arm64 ]; then  # what each needs, then each plays a whole run, unsee
     done
     [ "$(dpkg-deb -f "$deb" Architecture)" = arm64 ] || echec "the package is for $(dpkg-deb -f "$deb" Architecture)"
     lintian --fail-on error,warning "$deb" 2>&1 | grep -v "root privileges" && echec "lintian"
-    entier() {  # FOLDER GAME: a whole run from FOLDER, beside what follows (30 s)
-        (cd "$1" && SDL_VIDEODRIVER=dummy qemu-aarch64 "$2" >"$1.seul" 2>&1; echo "status $?" >>"$1.seul") &
-        entiers="${entiers:-} $!"
-    }
-    entier "$portable" bin/lumor5 && entier "$paquet" "$installe"
-    ok "aarch64: the portable build needs $(echo $(besoins "$portable/bin/lumor5")), $glibc;" \
-        "$(basename "$deb"): depends on $depend; lintian finds no fault"
+    for d in "$portable:bin/lumor5" "$paquet:$installe"; do  # a whole run from each folder, beside the rest (30 s)
+        (cd "${d%%:*}" && SDL_VIDEODRIVER=dummy qemu-aarch64 "${d#*:}" &>"${d%%:*}.seul"; echo "status $?" >>"${d%%:*}.seul") &
+    done
+    entiers=$(jobs -p)
+    ok "aarch64: the portable build needs $(echo $(besoins "$portable/bin/lumor5")), $glibc; the .deb: $depend"
 fi
 if [ "$2" = jeu ]; then
     mkdir "$tmp/peint" && "$3" "$tmp/peint" >/dev/null && diff -r "$tmp/peint" data || echec "data/ differs"
@@ -118,16 +117,13 @@ if [ "$2" = jeu ]; then
     [[ $vu == "1 "*"lumor5: no display to open a window on: "*"offscreen driver" ]] || echec "$vu"
     vu=$(seul SDL_VIDEODRIVER=introuvable)
     [[ $vu == "1 lumor5: cannot start SDL's video: "*introuvable* ]] && [ "$(wc -l <"$tmp/dit")" = 1 ] || echec "$vu"
-    mkdir "$tmp/ailleurs" && printf '#!/bin/sh\ntouch "%s"\n' "$tmp/tente" >"$tmp/ailleurs/apt-get"
-    chmod +x "$tmp/ailleurs/apt-get" && sans=$(PATH=$tmp/ailleurs tools/dependances.sh run) &&
+    mkdir "$tmp/sansdpkg" && printf '#!/bin/sh\ntouch "%s"\n' "$tmp/tente" >"$tmp/sansdpkg/apt-get"
+    chmod +x "$tmp/sansdpkg/apt-get" && sans=$(PATH=$tmp/sansdpkg tools/dependances.sh run) &&
         [[ $sans == *"libsdl2-dev"*"SDL2-devel"*"sdl2"*"libSDL2-devel"* ]] && [ ! -e "$tmp/tente" ] ||
         echec "without dpkg, the install step said '$sans'"
-    rm -r "$tmp/ailleurs"
-    ok "generator, screenshots, --help, --version, the install step without dpkg;" \
-        "without a display or a driver: status 1, $vu"
+    ok "generator, screenshots, --help, --version, the install step without dpkg; no display: status 1, $vu"
 fi
 if [ "$2" = paquet ]; then
-    requis cpack dpkg-deb lintian desktop-file-validate appstreamcli
     (umask 002 && cpack --config "$3" -B "$tmp/deb" >/dev/null) && deb=$(ls "$tmp"/deb/lumor5_*.deb) || echec "cpack"
     dpkg-deb -c "$deb" | grep '^.....w' && echec "built under umask 002, the package has group-writable entries"
     lintian --fail-on error,warning "$deb" 2>&1 | grep -v "root privileges" && echec "lintian"
@@ -137,7 +133,6 @@ if [ "$2" = paquet ]; then
     ok "$(basename "$deb"): lintian, desktop-file-validate and appstreamcli find no fault"
 fi
 
-requis Xvfb xdotool import compare
 Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$tmp/display" 2>/dev/null &
 for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$tmp/display")
@@ -145,16 +140,8 @@ unset SDL_VIDEODRIVER
 [[ $2 = windows || $2 = linux || $2 = arm64 ]] || { mkdir "$tmp/ailleurs" && cp -r data "$tmp/ailleurs" && cd "$tmp/ailleurs"; } || exit 1
 if [ "$2" = geante ]; then  # once before play and once during it; brought back, no warning
     lance "$jeu" 2>"$tmp/dit"
-    for fois in before during; do
-        xdotool windowsize "$wid" 32767 32767
-        for _ in $(seq 100); do
-            taille=$(xdotool getwindowgeometry "$wid" 2>/dev/null | sed -n 's/.*Geometry: //p')
-            [ "$taille" = 16384x16384 ] || ! kill -0 $jpid 2>/dev/null && break
-            sleep 0.1
-        done
-        [ "$taille" = 16384x16384 ] || echec "$fois play, the window is '$taille'"
-        xdotool windowsize "$wid" 800 600
-        blocs
+    for fois in before during; do  # brought back at once
+        xdotool windowsize "$wid" 32767 32767 && geometrie 16384,16384 && xdotool windowsize "$wid" 800 600 && blocs
     done
     finit
     ok "a 32767x32767 window, before and during play, is brought back to 16384x16384"
@@ -172,74 +159,56 @@ elif [ "$2" = arm64 ]; then  # each played in qemu from its pictures' folder, as
         finit "$d:"
     done
     wait $entiers
-    for d in "$portable" "$paquet"; do
-        [ "$(cat "$d.seul")" = "status 0" ] || echec "a whole run in $d: $(cat "$d.seul")"
-    done
-    ok "both under qemu: titled, 800x600, centred; the welcome screen and the block row as native; a key" \
-        "ends them with status 0; a whole run of each with the dummy driver ends with status 0"
+    for d in "$portable" "$paquet"; do [ "$(cat "$d.seul")" = "status 0" ] || echec "a whole run in $d: $(cat "$d.seul")"; done
+    ok "both under qemu: window, welcome screen and block row as native, status 0; a whole run each, status 0"
 elif [ "$2" = windows ]; then
     export WINEPREFIX=$tmp/wine WINEDEBUG=-all HOME=$tmp WINEDLLOVERRIDES="winemenubuilder.exe,mscoree,mshtml=d"
     installeur=$(realpath "$3") && cd "$tmp" && unzip -q "$jeu" && cd lumor5-*-windows-x86_64 || echec "unzip"
     vu=$(wine lumor5.exe --version 2>/dev/null) && [[ $vu == "lumor5 "[0-9]*$'\r' ]] || echec "--version said '$vu'"
     rm data/lumor.bmp data/bombe.bmp && mkdir data/bombe.bmp || echec "data/"  # refused with its reasons
-    lance wine lumor5.exe 2>"$tmp/dit"
-    fenetre
-    pareil "$accueil" 800x600+$X+$Y || echec "the welcome screen differs from docs/accueil.png by $ae pixels"
-    blocs
+    lance wine lumor5.exe 2>"$tmp/dit" && fenetre
+    pareil "$accueil" 800x600+$X+$Y && blocs || echec "the welcome screen differs from docs/accueil.png by $ae pixels"
     xdotool mousemove $((X + 300)) $((Y + 100))
     attends "104,104,104" $((X + 342)),$((Y + 557))  # in play
     # Direct3D resets its device at each resize: there and back within a frame, many times.
     for _ in $(seq 10); do xdotool windowsize "$wid" 900 700; xdotool windowsize "$wid" 800 600; sleep 0.05; done
     xdotool mousemove $((X + 500)) $((Y + 100))
-    attends "104,104,104" $((X + 542)),$((Y + 557))
-    blocs
-    termine
+    attends "104,104,104" $((X + 542)),$((Y + 557)) && blocs && termine
     dit=$'lumor5: cannot load data/lumor.bmp: No such file or directory\r
 lumor5: cannot load data/bombe.bmp: not a regular file\r'
     [ "$statut" = 0 ] && [ "$(cat "$tmp/dit")" = "$dit" ] && [ "$duree" -lt 6000 ] ||
         echec "status $statut after $duree ms, said: $(cat "$tmp/dit")"
-    ok "the zip under Wine: titled, 800x600, centred; the welcome screen to the pixel; a missing" \
-        "picture and a folder refused; the blocks kept through resizes; a key ends it after $duree ms"
+    ok "the zip: window, welcome screen, two pictures refused, blocks kept through resizes; ends after $duree ms"
     vu=$(SDL_VIDEODRIVER=introuvable timeout 10 wine lumor5.exe 2>&1)
     [[ $? == 1 && $vu == "lumor5: cannot start SDL's video: "*$'\r' ]] || echec "a failed start said '$vu'"
     SDL_VIDEODRIVER=introuvable lance wine start /wait lumor5.exe  # from the desktop: no stderr
     [ "$(xdotool getwindowname "$wid")" = LUMOR ] || echec "no message box"
-    xdotool key --window "$wid" Return 2>/dev/null; wait $jpid
-    statut=$? && [ "$statut" = 1 ] || echec "the message box's start ended with status $statut"
+    xdotool key --window "$wid" Return 2>/dev/null; wait $jpid; statut=$? && [ $statut = 1 ] || echec "status $statut"
     ok "a failed start: one line on stderr, or a message box when there is none"
     bat=$(winepath -w lumor5-fullscreen.bat) && libre && (cd / && wine cmd /c "$bat") && wid=$(timeout 10 xdotool \
-        search --sync --name LUMOR) && couvre && W=1280 H=1024 blocs && xdotool key space && wineserver -w || echec "$bat"
+        search --sync --name LUMOR) && pleinecran && xdotool key space && wineserver -w || echec "$bat"
     wine "$installeur" /S && wineserver -w || echec "the installer failed"
     menu='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\LUMOR'
     cd / && lance wine start /wait "$menu\LUMOR.lnk" 2>"$tmp/dit" && blocs && finit "the installed game:"
-    lance wine start /wait "$menu\LUMOR (full screen).lnk" 2>"$tmp/dit" && couvre && W=1280 H=1024 blocs &&
-        finit "the installed game in full screen:"
+    lance wine start /wait "$menu\LUMOR (full screen).lnk" 2>"$tmp/dit" && pleinecran && finit "in full screen:"
     installe="$WINEPREFIX/drive_c/Program Files/LUMOR"
     cles='HKLM\Software\The LUMOR team' desinstalle='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\LUMOR'
     wineserver -w && wine "$installe/Uninstall.exe" /S && wineserver -w && [ ! -e "$installe" ] &&
         [ -z "$(find "$WINEPREFIX/drive_c" -iname "*lumor*")" ] && ! wine reg query "$cles" >/dev/null 2>&1 &&
         ! wine reg query "$desinstalle" >/dev/null 2>&1 || echec "left behind"
-    ok "lumor5-fullscreen.bat from elsewhere; installed silently under Program Files, started from its" \
-        "shortcuts, in a window and in full screen, uninstalled leaving nothing"
+    ok "the .bat in full screen; installed, both shortcuts played, uninstalled leaving nothing"
 elif [ "$2" = paquet ]; then
     lance "$tmp/r/usr/games/lumor5" 2>"$tmp/dit" && fenetre && blocs && finit
     ok "the unpacked launcher, from elsewhere: titled, 800x600, centred; the block row; a key ends it"
 elif [ "$2" = pleinecran ]; then  # a window manager gives what full screen asks
-    requis openbox
     openbox --startup "touch $tmp/wm" 2>/dev/null &
     for _ in $(seq 50); do [ -e "$tmp/wm" ] && break; sleep 0.1; done
     convert data/accueil.bmp -sample 1280x1024! "$tmp/accueil.png"
-    lance "$jeu" --fullscreen 2>"$tmp/dit" && couvre
-    pareil "$tmp/accueil.png" 1280x1024+0+0 || echec "the welcome screen differs from the stretched one by $ae pixels"
-    W=1280 H=1024 blocs && finit
-    lance "$jeu" 2>"$tmp/dit" && [ "$WIDTH,$HEIGHT" = 800,600 ] || echec "without --fullscreen, ${WIDTH}x${HEIGHT}"
-    finit
-    ok "--fullscreen covers the 1280x1024 screen: the welcome picture stretched to it, the blocks laid" \
-        "out for it, a key ends it with status 0; without it, an 800x600 window at $X,$Y"
+    lance "$jeu" --fullscreen 2>"$tmp/dit" && geometrie 1280,1024,0,0
+    pareil "$tmp/accueil.png" 1280x1024+0+0 && pleinecran && finit || echec "the welcome screen differs by $ae pixels"
+    ok "--fullscreen: the 1280x1024 screen covered, the welcome picture and the blocks at its size"
 else
-    lance "$jeu" 2>"$tmp/dit"
-    fenetre
-    blocs
+    lance "$jeu" 2>"$tmp/dit" && fenetre && blocs
     xdotool mousemove $((X + 300)) $((Y + 100))
     attends "104,104,104" $((X + 342)),$((Y + 557))
     # A burst as a fast mouse sends it, in one run of xdotool; then a key.
@@ -250,8 +219,7 @@ else
     ok "titled, 800x600, centred; blocks and tank; after 1000 pointer motions a key ends it in $duree ms"
     rm data/bombe.bmp && ferme=1 lance "$jeu" && blocs
     [ "$(readlink /proc/$jpid/fd/0 /proc/$jpid/fd/2)" = $'/dev/null\n/dev/null' ] || echec "closed descriptors taken"
-    termine -INT
-    [ "$statut" = 130 ] || echec "Ctrl+C left status $statut, not 130"
+    termine -INT && [ "$statut" = 130 ] || echec "Ctrl+C left status $statut, not 130"
     ok "a picture missing, stdin and stderr closed, it plays; Ctrl+C ends it"
 fi
 echo "1 passed, 0 failed"

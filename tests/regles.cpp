@@ -7,14 +7,13 @@ namespace {
 
 jeu vol(int tableau, int deplace, int largeur, int hauteur) {
     jeu j;
-    j.tableau = tableau, j.deplace = static_cast<float>(deplace), j.largeur = largeur,
-    j.hauteur = hauteur;
+    j.tableau = tableau, j.deplace = deplace, j.largeur = largeur, j.hauteur = hauteur;
     etapeformation(j);
     return j;
 }
 
-// Guards the formation's arithmetic: the level table, each ship's precision,
-// the integer divisions before conversion, the ships' size.
+// Guards the formation's arithmetic: the level table, each ship's precision, the integer divisions
+// before conversion, the ships' size.
 TEST(Regles, PlacesDesVaisseaux) {
     const int places[][7] = {
         // level, frame, window, ship, its place
@@ -52,9 +51,9 @@ void largue(jeu& j, int k, int chutes) {  // a try for ship k, then `chutes` fal
     for (int n = 0; n < chutes; ++n) etapechute(j);
 }
 
-// Guards the bombs' rules and quirks: where a bomb starts, how it falls and
-// lands, a try lost while the chosen ship's bomb is out, ship 1's single
-// bomb, and flags read off the height when the window changes.
+// Guards the bombs' rules and quirks: where a bomb starts, how it falls and lands, a try lost while
+// the chosen ship's bomb is out, ship 1's single bomb, and flags read off the height when the
+// window changes.
 TEST(Regles, Bombes) {
     for (int k = 0; k < 4; ++k) {
         jeu j = ciel();
