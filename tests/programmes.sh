@@ -15,7 +15,7 @@ echec() { echo "FAIL: $*"; exit 1; }
 requis() { for o; do command -v "$o" >/dev/null || echec "$o is missing: tools/dependances.sh check installs it"; done; }
 ok() { echo "ok: $* ($SECONDS s)"; }
 seul() { env -u SDL_VIDEODRIVER "$@" "$jeu" 2>"$tmp/dit"; echo "$? $(cat "$tmp/dit")"; }
-libre() { for _ in $(seq 50); do xdotool search --name LUMOR >/dev/null || break; sleep 0.1; done; }  # Wine's
+libre() { for _ in $(seq 50); do xdotool search --name LUMOR >/dev/null || break; sleep 0.1; done; }  # Wine lags
 lance() {  # "$@" with SIGINT as a terminal gives it, stdin and stderr closed if $ferme; its window
     libre
     if [ -n "${ferme:-}" ]; then env --default-signal=INT "$@" <&- 2>&- & else env --default-signal=INT "$@" & fi
