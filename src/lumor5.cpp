@@ -59,7 +59,6 @@ bool demarre(jeu& j) {
     if (!j.window) return echec("cannot create the window");
     // In full screen, everything laid out at start-up is laid out at the screen's size.
     if (plein) SDL_GetWindowSize(j.window.get(), &j.largeur, &j.hauteur);
-    j.largeurnew = j.largeur, j.hauteurnew = j.hauteur;
     // Without a GPU driver, or one without render targets, the software renderer
     // draws the same picture.
     for (Uint32 sorte : {SDL_RENDERER_ACCELERATED, SDL_RENDERER_SOFTWARE}) {
