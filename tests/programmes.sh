@@ -15,14 +15,15 @@ echec() { echo "FAIL: $*"; exit 1; }
 requis() { for o; do command -v "$o" >/dev/null || echec "$o is missing: tools/dependances.sh check installs it"; done; }
 ok() { echo "ok: $* ($SECONDS s)"; }
 seul() { env -u SDL_VIDEODRIVER "$@" "$jeu" 2>"$tmp/dit"; echo "$? $(cat "$tmp/dit")"; }
-libre() { for _ in $(seq 50); do xdotool search --name LUMOR >/dev/null || break; sleep 0.1; done; }  # Wine lags
+# Wine lags, and closes windows while a search looks at them: an error there means "look again".
+libre() { for _ in $(seq 50); do [ -n "$(xdotool search --name LUMOR 2>&1)" ] || break; sleep 0.1; done; }
+cherche() { for _ in $(seq 100); do wid=$(xdotool search --name LUMOR 2>/dev/null | head -n 1) && [ -n "$wid" ] && return; sleep 0.1; done; echec "no window appeared"; }
 lance() {  # "$@" with SIGINT as a terminal gives it, stdin and stderr closed if $ferme; its window
     libre
     if [ -n "${ferme:-}" ]; then env --default-signal=INT "$@" <&- 2>&- & else env --default-signal=INT "$@" & fi
     jpid=$!
-    wid=$(timeout 10 xdotool search --sync --name "LUMOR" 2>/dev/null | head -n 1)
-    [ -n "$wid" ] || echec "no window appeared"
-    eval "$(xdotool getwindowgeometry --shell "$wid")"
+    cherche
+    eval "$(xdotool getwindowgeometry --shell "$wid" 2>/dev/null)"
 }
 fenetre() {  # the game's window: its title, size and place
     titre="essai  SDL2 LUMOR -  fenêtre redimensionnable - pressez une touche pour sortir - utiliser la Souris pour deplacer le Char"
@@ -185,10 +186,9 @@ lumor5: cannot load data/bombe.bmp: not a regular file\r'
     [ "$(xdotool getwindowname "$wid")" = LUMOR ] || echec "no message box"
     xdotool key --window "$wid" Return 2>/dev/null; wait $jpid; statut=$? && [ $statut = 1 ] || echec "status $statut"
     ok "a failed start: one line on stderr, or a message box when there is none"
-    bat=$(winepath -w lumor5-fullscreen.bat) && libre && (cd / && wine cmd /c "$bat") && wid=$(timeout 10 xdotool \
-        search --sync --name LUMOR) && pleinecran && xdotool key space && wineserver -w || echec "$bat"
-    wine "$installeur" /S && wineserver -w || echec "the installer failed"
-    menu='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\LUMOR'
+    bat=$(winepath -w lumor5-fullscreen.bat) && libre && (cd / && wine cmd /c "$bat") && cherche &&
+        pleinecran && xdotool key space && wineserver -w || echec "$bat"
+    menu='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\LUMOR' && wine "$installeur" /S && wineserver -w || echec "installer"
     cd / && lance wine start /wait "$menu\LUMOR.lnk" 2>"$tmp/dit" && blocs && finit "the installed game:"
     lance wine start /wait "$menu\LUMOR (full screen).lnk" 2>"$tmp/dit" && pleinecran && finit "in full screen:"
     installe="$WINEPREFIX/drive_c/Program Files/LUMOR"
