@@ -122,7 +122,7 @@ TEST(Manette, DeplacementsEtFin) {
     EXPECT_EQ(s.attentes, sequence(233, false)) << "a button ends the run";
 }
 
-// Guards what ends the run: any button but the d-pad, a trigger past half, a key while every axis
+// Guards what ends the run: any button but the d-pad, a trigger at half, a key while every axis
 // floods the queue; and what does not.
 TEST(Manette, CeQuiFinit) {
     const int fins[][3] = {
@@ -142,7 +142,7 @@ TEST(Manette, CeQuiFinit) {
             if (ms == dureeimage) remue(p, n, n % 2 ? 3000 : -3000);
             if (ms != dureeimage || n != 5) return;
             if (f[0] >= 0) SDL_JoystickSetVirtualButton(p, f[0], 1);
-            if (f[1] >= 0) SDL_JoystickSetVirtualAxis(p, f[1], 1000);  // just past half
+            if (f[1] >= 0) SDL_JoystickSetVirtualAxis(p, f[1], 1);  // SDL makes it 16384, half
             if (f[0] < 0 && f[1] < 0) pousse(SDL_KEYDOWN);
             if (!f[2]) pousse(SDL_MOUSEMOTION), pousse(SDL_KEYDOWN);
         };
