@@ -5,7 +5,7 @@
 set -eu
 jeu=$(realpath "$1")
 tmp=$(mktemp -d)
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$tmp/display" 2>/dev/null &
+Xvfb -noreset -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$tmp/display" 2>/dev/null &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$tmp"' EXIT
 for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done

@@ -133,8 +133,8 @@ if [ "$2" = paquet ]; then
     grep -qx "Exec=lumor5 --fullscreen" "$tmp"/r/usr/share/applications/lumor5.desktop || echec "no full-screen action"
     ok "$(basename "$deb"): lintian, desktop-file-validate and appstreamcli find no fault"
 fi
-
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$tmp/display" 2>/dev/null &
+# Without -noreset the server resets whenever its last client (a window search) leaves: a game connecting then finds no display.
+Xvfb -noreset -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$tmp/display" 2>/dev/null &
 for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$tmp/display")
 unset SDL_VIDEODRIVER
