@@ -21,6 +21,9 @@ endif
 export SOURCE_DATE_EPOCH
 FUZZ_SECONDS ?= 600
 JOBS := 2
+# This folder as one shell word, whatever its name holds (spaces, quotes, &, $, %):
+# every absolute path a recipe hands on starts with it.
+ICI := '$(subst ','\'',$(CURDIR))'
 # Builds say nothing but warnings and errors.
 CONFIGURE = cmake -S . -DCMAKE_RULE_MESSAGES=OFF -DCMAKE_TARGET_MESSAGES=OFF --log-level=WARNING >/dev/null -B
 BUILD = cmake --build $(1) -j $(JOBS) $(if $(2),--target $(2)) -- --no-print-directory -s
@@ -46,7 +49,7 @@ build:
 # the test build is told (make check: where every target's files are).
 ESSAIE = $(CONFIGURE) $(ASAN) -DLUMOR_SANITIZE=ON -DLUMOR_TESTS=ON && \
   $(call BUILD,$(ASAN),essais chargeur) && \
-  $(CONFIGURE) $(ESSAIS) -DLUMOR_TESTS=ON -DLUMOR_ASAN=$(CURDIR)/$(ASAN) $(1) && \
+  $(CONFIGURE) $(ESSAIS) -DLUMOR_TESTS=ON -DLUMOR_ASAN=$(ICI)/$(ASAN) $(1) && \
   $(call BUILD,$(ESSAIS)) && cd $(ESSAIS) && ctest --output-on-failure -j $(JOBS)
 test:
 	@tools/dependances.sh test
@@ -59,9 +62,9 @@ test:
 PUBLIE := $(if $(wildcard .git),release)
 check: site node_modules windows linux arm64 $(PUBLIE)
 	@tools/dependances.sh check
-	@$(call ESSAIE,-DLUMOR_CIBLES=ON -DLUMOR_WEB=$(CURDIR)/$(WEB)/site -DLUMOR_WINDOWS=$(CURDIR)/$(WINDOWS) \
-	  -DLUMOR_LINUX=$(CURDIR)/$(LINUX) -DLUMOR_ARM64=$(CURDIR)/$(ARM64) \
-	  -DLUMOR_RELEASE=$(if $(PUBLIE),$(CURDIR)/$(RELEASE)))
+	@$(call ESSAIE,-DLUMOR_CIBLES=ON -DLUMOR_WEB=$(ICI)/$(WEB)/site -DLUMOR_WINDOWS=$(ICI)/$(WINDOWS) \
+	  -DLUMOR_LINUX=$(ICI)/$(LINUX) -DLUMOR_ARM64=$(ICI)/$(ARM64) \
+	  -DLUMOR_RELEASE=$(if $(PUBLIE),$(ICI)/$(RELEASE)))
 
 bench: site node_modules
 	@tools/dependances.sh bench
@@ -75,7 +78,8 @@ bench: site node_modules
 # The Debian package, built with Debian's hardening flags; its ar members take
 # the umask's modes, so cpack runs under 022 whatever the builder's.
 # $(1): the build folder; $(2): CMake's options for another machine.
-PAQUETAGE = export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+# CMake maps the build's own paths out; dpkg's map would split at a blank in them.
+PAQUETAGE = export DEB_BUILD_MAINT_OPTIONS="hardening=+all reproducible=-fixfilepath"; \
 	  CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
 	  LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CONFIGURE) $(1) -DLUMOR_TESTS=OFF -DCMAKE_BUILD_TYPE=Release $(2) && \
 	  $(call BUILD,$(1)) && { cd $(1) && umask 022 && cpack >cpack.log 2>&1 || { cat cpack.log; false; }; }
@@ -96,9 +100,9 @@ site:
 	@$(call PEINT,$(WEB)/icone)
 	@$(EMSCRIPTEN) tools/sdl.sh web $(WEB)/sdl2
 	@$(EMSCRIPTEN) $(CONFIGURE) $(WEB) -DEMSCRIPTEN_SYSTEM_PROCESSOR=wasm32 \
-	  -DCMAKE_TOOLCHAIN_FILE=$$(em-config EMSCRIPTEN_ROOT)/cmake/Modules/Platform/Emscripten.cmake \
-	  -DSDL2_DIR=$(CURDIR)/$(WEB)/sdl2/lib/cmake/SDL2 -DCMAKE_BUILD_TYPE=MinSizeRel -DLUMOR_TESTS=OFF \
-	  -DLUMOR_ICONES=$(CURDIR)/$(WEB)/icone
+	  -DCMAKE_TOOLCHAIN_FILE="$$(em-config EMSCRIPTEN_ROOT)"/cmake/Modules/Platform/Emscripten.cmake \
+	  -DSDL2_DIR=$(ICI)/$(WEB)/sdl2/lib/cmake/SDL2 -DCMAKE_BUILD_TYPE=MinSizeRel -DLUMOR_TESTS=OFF \
+	  -DLUMOR_ICONES=$(ICI)/$(WEB)/icone
 	@$(EMSCRIPTEN) $(call BUILD,$(WEB))
 
 # Windows x86_64 with mingw-w64: SDL2 from Debian's sources, built once; the
@@ -107,8 +111,8 @@ windows:
 	@tools/dependances.sh windows
 	@tools/sdl.sh windows $(WINDOWS)/sdl2
 	@$(call PEINT,$(WINDOWS)/icone)
-	@$(CONFIGURE) $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/windows/mingw.cmake \
-	  -DSDL2_DIR=$(CURDIR)/$(WINDOWS)/sdl2/lib/cmake/SDL2 -DCMAKE_BUILD_TYPE=Release -DLUMOR_TESTS=OFF
+	@$(CONFIGURE) $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=$(ICI)/windows/mingw.cmake \
+	  -DSDL2_DIR=$(ICI)/$(WINDOWS)/sdl2/lib/cmake/SDL2 -DCMAKE_BUILD_TYPE=Release -DLUMOR_TESTS=OFF
 	@$(call BUILD,$(WINDOWS))
 	@cd $(WINDOWS) && cpack >cpack.log 2>&1 || { cat cpack.log; false; }
 	@echo "For Windows: $(WINDOWS)/$$(cd $(WINDOWS) && ls lumor5-*-windows-x86_64.zip) and $$(cd $(WINDOWS) && ls lumor5-*-setup.exe)"
@@ -118,7 +122,7 @@ windows:
 linux:
 	@tools/dependances.sh linux
 	@tools/sdl.sh linux $(LINUX)/sdl2
-	@$(CONFIGURE) $(LINUX) -DLUMOR_PORTABLE=ON -DSDL2_DIR=$(CURDIR)/$(LINUX)/sdl2/lib/cmake/SDL2 \
+	@$(CONFIGURE) $(LINUX) -DLUMOR_PORTABLE=ON -DSDL2_DIR=$(ICI)/$(LINUX)/sdl2/lib/cmake/SDL2 \
 	  -DCMAKE_BUILD_TYPE=Release -DLUMOR_TESTS=OFF
 	@$(call BUILD,$(LINUX))
 	@echo "For Linux anywhere: $(LINUX)/$$(cd $(LINUX) && ls lumor5-*-linux-x86_64.tar.gz)"
@@ -127,13 +131,13 @@ linux:
 # from Debian's own packages: the Debian package for arm64 and the portable
 # build for aarch64, with SDL2 from Debian's sources as for x86_64.
 ARM = DEB_HOST_ARCH=arm64 DEB_HOST_MULTIARCH=aarch64-linux-gnu DEB_HOST_GNU_TYPE=aarch64-linux-gnu
-CROISE = -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/linux/aarch64.cmake -DLUMOR_ICONES=$(CURDIR)/$(ARM64)/icone
+CROISE = -DCMAKE_TOOLCHAIN_FILE=$(ICI)/linux/aarch64.cmake -DLUMOR_ICONES=$(ICI)/$(ARM64)/icone
 arm64:
 	@tools/dependances.sh arm64
 	@tools/sdl.sh linux-aarch64 $(ARM64)/sdl2
 	@$(call PEINT,$(ARM64)/icone)
 	@$(CONFIGURE) $(ARM64)/portable $(CROISE) -DLUMOR_PORTABLE=ON \
-	  -DSDL2_DIR=$(CURDIR)/$(ARM64)/sdl2/lib/cmake/SDL2 -DCMAKE_BUILD_TYPE=Release -DLUMOR_TESTS=OFF
+	  -DSDL2_DIR=$(ICI)/$(ARM64)/sdl2/lib/cmake/SDL2 -DCMAKE_BUILD_TYPE=Release -DLUMOR_TESTS=OFF
 	@$(call BUILD,$(ARM64)/portable)
 	@export $(ARM) && $(call PAQUETAGE,$(ARM64)/paquet,$(CROISE))
 	@echo "For 64-bit ARM Linux: $$(ls $(ARM64)/paquet/lumor5_*_arm64.deb) and" \
@@ -165,7 +169,7 @@ fuzz:
 	@tools/dependances.sh fuzz
 	@tools/sdl.sh fuzz $(FUZZ)/sdl2
 	@$(CONFIGURE) $(FUZZ)/jeu -DCMAKE_CXX_COMPILER=clang++ -DLUMOR_SANITIZE=ON -DLUMOR_FUZZ=ON \
-	  -DSDL2_DIR=$(CURDIR)/$(FUZZ)/sdl2/lib/cmake/SDL2 -DLUMOR_TESTS=OFF
+	  -DSDL2_DIR=$(ICI)/$(FUZZ)/sdl2/lib/cmake/SDL2 -DLUMOR_TESTS=OFF
 	@$(call BUILD,$(FUZZ)/jeu,chargeur)
 	fuzz/lance.sh $(FUZZ) $(FUZZ_SECONDS)
 

@@ -29,38 +29,50 @@ esac
 version="$(dpkg-query -W -f='${Version}' "libsdl2-dev:$(dpkg --print-architecture)") $(cat "$0" "$propres" | cksum)"
 [ "$(cat "$dest/version" 2>/dev/null)" = "$version" ] && exit 0
 "$outils/sourcesdebian.sh"
-rm -rf "$dest" && mkdir -p "$dest/source" "$dest/objets"
-(cd "$dest/source" && apt-get source -qq "libsdl2=${version%% *}" >/dev/null 2>&1) ||
+# Built in a folder of a plain name, whatever DEST's holds (compilers' flags are
+# split at blanks), then copied there; no build path is left in what is built,
+# so the same sources give the same bytes anywhere.
+chantier=$(mktemp -d)
+trap 'rm -rf "$chantier"' EXIT
+mkdir "$chantier/source" "$chantier/objets" "$chantier/sdl2"
+(cd "$chantier/source" && apt-get source -qq "libsdl2=${version%% *}" >/dev/null 2>&1) ||
   { echo "cannot fetch the libsdl2 ${version%% *} sources (apt-get source)" >&2; exit 1; }
-src=$(echo "$dest"/source/libsdl2-*/)
-
-# No build path in what is built: the same sources give the same bytes anywhere.
-carte="-ffile-prefix-map=$dest=."
+src=$(echo "$chantier"/source/libsdl2-*/)
+carte="-ffile-prefix-map=$chantier=."
 
 # Game controllers where players play: their joystick drivers and SDL's own
 # drivers for the common pads (HIDAPI); the fuzzer needs none.
 manettes="-DSDL_JOYSTICK=ON -DSDL_HIDAPI=ON"
 
-# SDL's own CMake build, installed into DEST; what every non-browser build leaves out.
+# SDL's own CMake build; what every non-browser build leaves out.
+journal=$chantier/construction.log
 construit() {
-  cmake -S "$src" -B "$dest/objets" --log-level=ERROR -DCMAKE_BUILD_TYPE=Release \
+  if ! {
+    cmake -S "$src" -B "$chantier/objets" --log-level=ERROR -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_C_FLAGS="$carte ${drapeaux:-}" \
-    -DCMAKE_INSTALL_PREFIX="$dest" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF \
+    -DCMAKE_INSTALL_PREFIX="$chantier/sdl2" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF \
     -DSDL_CCACHE=OFF -DSDL_AUDIO=OFF -DSDL_JOYSTICK=OFF -DSDL_HAPTIC=OFF -DSDL_HIDAPI=OFF \
     -DSDL_SENSOR=OFF -DSDL_POWER=OFF -DSDL_LOCALE=OFF -DSDL_MISC=OFF -DSDL_FILESYSTEM=OFF \
-    -DSDL_OPENGLES=OFF -DSDL_VULKAN=OFF "$@" >"$dest/construction.log" 2>&1 &&
-    cmake --build "$dest/objets" -j 2 >>"$dest/construction.log" 2>&1 &&
-    cmake --install "$dest/objets" >>"$dest/construction.log" 2>&1 ||
-    { tail -n 30 "$dest/construction.log" >&2; echo "cannot build SDL2 ($cible)" >&2; exit 1; }
+    -DSDL_OPENGLES=OFF -DSDL_VULKAN=OFF "$@" >"$journal" 2>&1 &&
+    cmake --build "$chantier/objets" -j 2 >>"$journal" 2>&1 &&
+    cmake --install "$chantier/objets" >>"$journal" 2>&1
+  }; then
+    tail -n 30 "$journal" >&2
+    echo "cannot build SDL2 ($cible)" >&2
+    exit 1
+  fi
 }
 
 case $cible in
 windows)
+  # shellcheck disable=SC2086 # $manettes: two options
   construit -DCMAKE_TOOLCHAIN_FILE="$propres" -DSDL_WASAPI=OFF $manettes
   ;;
 linux | linux-aarch64)
-  [ "$cible" = linux ] || croise="-DCMAKE_TOOLCHAIN_FILE=$propres"
-  construit ${croise:-} $manettes -DSDL_HIDAPI_LIBUSB=OFF -DSDL_OPENGLES=ON -DSDL_KMSDRM=OFF \
+  set --
+  [ "$cible" = linux ] || set -- "-DCMAKE_TOOLCHAIN_FILE=$propres"
+  # shellcheck disable=SC2086 # $manettes: two options
+  construit "$@" $manettes -DSDL_HIDAPI_LIBUSB=OFF -DSDL_OPENGLES=ON -DSDL_KMSDRM=OFF \
     -DSDL_RPI=OFF -DSDL_VIVANTE=OFF -DSDL_LIBSAMPLERATE=OFF
   ;;
 fuzz)
@@ -70,9 +82,10 @@ fuzz)
     -DSDL_LIBSAMPLERATE=OFF -DSDL_LOADSO=OFF
   ;;
 web)
-  mkdir -p "$dest/include/SDL2" "$dest/lib/cmake/SDL2"
-  cp "$src"/include/*.h "$dest/include/SDL2/"
-  cat >"$dest/include/SDL2/SDL_config.h" <<'FIN'
+  sortie=$chantier/sdl2
+  mkdir -p "$sortie/include/SDL2" "$sortie/lib/cmake/SDL2"
+  cp "$src"/include/*.h "$sortie/include/SDL2/"
+  cat >"$sortie/include/SDL2/SDL_config.h" <<'FIN'
 #include "SDL_config_emscripten.h"
 #undef SDL_AUDIO_DRIVER_DISK
 #undef SDL_AUDIO_DRIVER_DUMMY
@@ -98,15 +111,16 @@ FIN
   taille="-Oz -flto -DSDL_HAVE_YUV=0 -DSDL_HAVE_RLE=0 -DSDL_HAVE_BLIT_N_RGB565=0 -DSDL_HAVE_BLIT_A=0"
   cp "$propres" "$src/src/render/software/"
   cd "$src/src"
-  ls *.c atomic/*.c audio/*.c cpuinfo/*.c events/*.c file/*.c haptic/*.c haptic/dummy/*.c \
+  printf '%s\n' ./*.c atomic/*.c audio/*.c cpuinfo/*.c events/*.c file/*.c haptic/*.c haptic/dummy/*.c \
      joystick/*.c joystick/emscripten/*.c libm/*.c locale/*.c locale/emscripten/*.c misc/*.c \
      misc/emscripten/*.c power/*.c render/*.c render/software/*.c sensor/*.c sensor/dummy/*.c \
      stdlib/*.c thread/*.c thread/generic/*.c timer/*.c timer/unix/*.c video/*.c \
      video/emscripten/*.c video/yuv2rgb/*.c filesystem/emscripten/*.c loadso/dummy/*.c |
     grep -v -E 'render/software/SDL_(blend|rotate|triangle)' |
-    xargs -P 2 -I {} sh -c 'emcc '"$taille $carte"' -ffp-contract=off -w -I"$1/include/SDL2" -c "{}" -o "$1/objets/$(echo "{}" | tr / _).o"' - "$dest"
-  emar rcs "$dest/lib/libSDL2.a" "$dest"/objets/*.o
-  cat >"$dest/lib/cmake/SDL2/SDL2Config.cmake" <<'FIN'
+    sed 's|^\./||' |
+    xargs -P 2 -I {} sh -c 'emcc '"$taille $carte"' -ffp-contract=off -w -I"$1/sdl2/include/SDL2" -c "{}" -o "$1/objets/$(echo "{}" | tr / _).o"' - "$chantier"
+  emar rcs "$sortie/lib/libSDL2.a" "$chantier"/objets/*.o
+  cat >"$sortie/lib/cmake/SDL2/SDL2Config.cmake" <<'FIN'
 get_filename_component(racine "${CMAKE_CURRENT_LIST_DIR}/../../.." ABSOLUTE)
 add_library(SDL2::SDL2 STATIC IMPORTED)
 set_target_properties(SDL2::SDL2 PROPERTIES IMPORTED_LOCATION "${racine}/lib/libSDL2.a"
@@ -115,4 +129,9 @@ FIN
   ;;
 *) echo "usage: tools/sdl.sh web|windows|linux|linux-aarch64|fuzz DEST" >&2; exit 2 ;;
 esac
+if ! { rm -rf "$dest" && mkdir -p "$(dirname "$dest")" && cp -R "$chantier/sdl2" "$dest"; }; then
+  echo "cannot copy SDL2 ($cible) into $dest" >&2
+  exit 1
+fi
+[ ! -e "$journal" ] || cp "$journal" "$dest/"
 echo "$version" >"$dest/version"
