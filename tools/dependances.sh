@@ -8,11 +8,12 @@ paquetage="dpkg-dev file lintian desktop-file-utils appstream"
 # 64-bit ARM: Debian's cross compilers, the arm64 libraries beside ours, qemu to play.
 arm64="crossbuild-essential-arm64 qemu-user libsdl2-dev:arm64 libstdc++6:arm64"
 publication="$paquetage emscripten node-terser g++-mingw-w64-x86-64 nsis zip $arm64"
-# The game's own tests: a real window under Xvfb (openbox for full screen), memcheck.
-essais="libgtest-dev xvfb xdotool imagemagick valgrind openbox"
+# The game's own tests: a real window under Xvfb (openbox for full screen), and
+# under weston at twice the scale; memcheck; the portable menu entry validated.
+essais="libgtest-dev xvfb xdotool imagemagick valgrind openbox weston desktop-file-utils"
 case "$1" in
   test) paquets="$paquets $essais" ;;
-  check) paquets="$paquets $essais chromium $publication wine wine64 unzip" ;;
+  check) paquets="$paquets $essais chromium $publication wine wine64 unzip shellcheck libwayland-client0:arm64" ;;
   screenshots) paquets="$paquets libgtest-dev chromium" ;;
   arm64) paquets="$paquets $paquetage $arm64" ;;
   web) paquets="$paquets emscripten node-terser dpkg-dev" ;;
@@ -34,7 +35,7 @@ if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
     echo "  Fedora:         gcc-c++ make cmake SDL2-devel zlib-devel"
     echo "  Arch:           gcc make cmake sdl2 zlib"
     echo "  openSUSE:       gcc-c++ make cmake libSDL2-devel zlib-devel" ;;
-  *) echo "  Debian's names: "$paquets ;;
+  *) echo "  Debian's names: $paquets" ;;
   esac
   exit 0
 fi
@@ -50,4 +51,5 @@ case "$manque" in  # dpkg learns of arm64 once
   *:arm64*) dpkg --print-foreign-architectures | grep -qx arm64 || $sudo dpkg --add-architecture arm64 ;;
 esac
 $sudo apt-get update -qq
+# shellcheck disable=SC2086 # one word a package
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $manque
