@@ -30,13 +30,48 @@ bool invisible() {
     return std::strcmp(pilote, "offscreen") == 0 || std::strcmp(pilote, "dummy") == 0;
 }
 
-// The window may grow no larger than the picture the renderer can hold.
+// A scaled screen (200 %, 150 %) gets the picture at its own pixels, each of the
+// game's pixels a block of them, instead of a 1x window the system blurs up.
+bool demarrevideo() {
+#if defined(__linux__)
+    // In a Wayland session XWayland's windows are blurred or tiny at any scale:
+    // Wayland first, X11 after it. The player's SDL_VIDEODRIVER wins over both.
+    const char* demande = SDL_getenv("SDL_VIDEODRIVER");
+    const char* session = SDL_getenv("WAYLAND_DISPLAY");
+    if ((!demande || !*demande) && session && *session) {
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "wayland,x11");
+        if (SDL_Init(SDL_INIT_VIDEO) == 0) return true;
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, nullptr);  // neither answered: SDL's own order
+    }
+#elif defined(_WIN32)
+    SDL_SetHint(SDL_HINT_WINDOWS_DPI_AWARENESS, "permonitorv2");
+    SDL_SetHint(SDL_HINT_WINDOWS_DPI_SCALING, "1");
+#endif
+    return SDL_Init(SDL_INIT_VIDEO) == 0;
+}
+
+// The browser's page scales the canvas itself, without a blur: a canvas sized
+// by the device's pixel ratio would put the tank off the pointer there.
+#ifdef __EMSCRIPTEN__
+constexpr Uint32 hautedensite = 0;
+#else
+constexpr Uint32 hautedensite = SDL_WINDOW_ALLOW_HIGHDPI;
+#endif
+
+// The window may grow no larger than the screens together, which is all anyone
+// can see of it, nor than the picture the renderer can hold: a picture of
+// 16384 x 16384 costs seconds a frame, and a key would wait for them.
 void bornefenetre(jeu& j) {
     SDL_RendererInfo info{};
     SDL_GetRendererInfo(j.renderer.get(), &info);
-    const auto borne = [](int cote) { return cote > 0 ? std::min(cote, cotemax) : cotemax; };
-    SDL_SetWindowMaximumSize(j.window.get(), borne(info.max_texture_width),
-                             borne(info.max_texture_height));
+    SDL_Rect ecrans{}, ecran;
+    for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i)
+        if (SDL_GetDisplayBounds(i, &ecran) == 0) SDL_UnionRect(&ecrans, &ecran, &ecrans);
+    const auto borne = [](int cote, int vu) {
+        return std::min(cote > 0 ? cote : cotemax, std::min(vu > 0 ? vu : cotemax, cotemax));
+    };
+    SDL_SetWindowMaximumSize(j.window.get(), borne(info.max_texture_width, ecrans.w),
+                             borne(info.max_texture_height, ecrans.h));
 }
 
 }  // namespace
@@ -44,7 +79,7 @@ void bornefenetre(jeu& j) {
 bool demarre(jeu& j) {
     // Ctrl+C and SIGTERM must end the process: the game itself ignores quit requests.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) return echec("cannot start SDL's video");
+    if (!demarrevideo()) return echec("cannot start SDL's video");
     // Without pads the mouse and the keyboard still play.
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
         std::fprintf(stderr, "lumor5: no game controllers: %s\n", SDL_GetError());
@@ -55,7 +90,8 @@ bool demarre(jeu& j) {
     // The desktop's own mode: nothing is left in another if the game is killed.
     const Uint32 plein = j.pleinecran ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
     j.window.reset(SDL_CreateWindow(titre, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                    j.largeur, j.hauteur, SDL_WINDOW_RESIZABLE | plein));
+                                    j.largeur, j.hauteur,
+                                    SDL_WINDOW_RESIZABLE | hautedensite | plein));
     if (!j.window) return echec("cannot create the window");
     // In full screen, everything laid out at start-up is laid out at the screen's size.
     if (plein) SDL_GetWindowSize(j.window.get(), &j.largeur, &j.hauteur);

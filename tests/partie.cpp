@@ -76,8 +76,8 @@ TEST(Partie, SansToucheNiRedimension) {
 
 // Guards the event and size steps: events queued before play taken one a frame, a run of motions as
 // one, a button between two runs keeping its frame, a key behind 500 motions taken in the frame
-// after them; a change of width alone or height alone; sizes from one pixel to past the widest
-// picture (16384) the renderer holds; a key ending the run unpresented and without the last wait;
+// after them; a change of width alone or height alone; sizes from one pixel to past the screen
+// (SDL's dummy one, 1024 x 768), brought back to it; a key ending the run unpresented and without the last wait;
 // the end picture at the size of the moment. A renderer that lost the picture (and on a lost device
 // every texture) says so with an event: the field is rebuilt, and the player's motion queued behind
 // that event is still taken in the same frame.
@@ -109,7 +109,7 @@ TEST(Partie, EvenementsTaillesEtTouche) {
                 if (t[3] == appareil) j.textures[imageatari].reset();
                 pousse(t[3]), pousse(SDL_MOUSEMOTION, t[0]);
             }
-            const int w = std::min(t[1], 16384), h = t[2];
+            const int w = std::min(t[1], 1024), h = std::min(t[2], 768);  // no larger than the screen
             int tw = 0, th = 0;
             SDL_QueryTexture(j.toile.get(), nullptr, nullptr, &tw, &th);
             EXPECT_TRUE(n != t[0] + 1 || (j.largeur == w && j.hauteur == h && tw == w && th == h));
@@ -144,7 +144,10 @@ TEST(Partie, DemarrageEnPleinEcran) {
             const image i = ms == dureefin ? imagetheend : imageaccueil;  // covering the screen
             EXPECT_TRUE(ms == dureeblocs || ecarts(j, i, {0, 0, 1024, 768}) == 0) << ms;
             if (ms != dureeblocs) return;
+            jeu large;  // where a bomb's width W / 80 differs from W / 79
+            large.largeur = 1580, disposedemarrage(large);
             const SDL_Rect cas[][2] = {{j.rectecran[0], {0, 0, 1024, 768}},
+                                       {large.bombes[1], {790, 580, 19, 30}},
                                        {j.blocs[0], {153, 576, 102, 64}},
                                        {j.blocs[3], {768, 576, 102, 64}},
                                        {j.bombes[0], {512, 748, 12, 38}},
