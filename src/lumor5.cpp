@@ -64,9 +64,12 @@ constexpr Uint32 hautedensite = SDL_WINDOW_ALLOW_HIGHDPI;
 void bornefenetre(jeu& j) {
     SDL_RendererInfo info{};
     SDL_GetRendererInfo(j.renderer.get(), &info);
-    SDL_Rect ecrans{}, ecran;
+    SDL_Rect ecrans{};
+#ifndef __EMSCRIPTEN__  // a page sizes its canvas itself, larger than the screen when zoomed out
     for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i)
-        if (SDL_GetDisplayBounds(i, &ecran) == 0) SDL_UnionRect(&ecrans, &ecran, &ecrans);
+        if (SDL_Rect ecran; SDL_GetDisplayBounds(i, &ecran) == 0)
+            SDL_UnionRect(&ecrans, &ecran, &ecrans);
+#endif
     const auto borne = [](int cote, int vu) {
         return std::min(cote > 0 ? cote : cotemax, std::min(vu > 0 ? vu : cotemax, cotemax));
     };
