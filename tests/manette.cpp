@@ -34,14 +34,12 @@ void remue(SDL_Joystick* p, int n, Sint16 x) {
         SDL_JoystickSetVirtualAxis(p, k, static_cast<Sint16>(axes[k]));
 }
 
-// Guards, in one run: the event record kept through SDL's real queue (the tank copied at its place
-// every frame); the round dead zone; one width a second at full push on 15 and 30 ms frames, with
-// the rest below a pixel kept; the d-pad; the pointer held within the window; the mouse taking over
-// and the stick going on from its x, the tank never drawn twice; a pad announced twice opened once;
-// a stalled frame's travel capped; two pads pushing no faster than one; the pads' flood of axis events
-// never standing before the player's event; with two pads, one pulled out and the other still
-// playing; pads plugged in and pulled out ten times, each closed, so the eleventh still plays; a
-// button ending the run.
+// Guards, in one run: the event record kept through SDL's real queue; the round dead zone; one
+// width a second at full push on 15 and 30 ms frames, the rest below a pixel kept; the d-pad; the
+// pointer held within the window; the mouse taking over, the stick going on from its x, the tank
+// never drawn twice; a pad announced twice opened once; a stalled frame's travel capped; two pads
+// no faster than one; the pads' flood never before the player's event; one of two pulled out, the
+// other playing; ten plugged in and pulled out, each closed, an eleventh playing; a button ending.
 TEST(Manette, DeplacementsEtFin) {
     scenario s;
     SDL_Joystick *a = nullptr, *b = nullptr, *c = nullptr;
@@ -73,12 +71,9 @@ TEST(Manette, DeplacementsEtFin) {
         if (n == 10) manche(a, 6000, 6000);  // past the round zone, within a square one
         if (n == 20) {
             EXPECT_TRUE(j.pointeur > 40.5 && j.pointeur < 43.0) << j.pointeur;
-            manche(a, 20384, 0), vitesse(n, x);  // half a push
-            SDL_Event e{};  // announced again, as SDL may
-            e.cdevice = {SDL_CONTROLLERDEVICEADDED, 0, 0};
-            for (int i = 0; i < SDL_NumJoysticks(); ++i)
-                if (SDL_JoystickGetDeviceInstanceID(i) == SDL_JoystickInstanceID(a)) e.cdevice.which = i;
-            SDL_PushEvent(&e);
+            manche(a, 20384, 0), vitesse(n, x);  // half a push; pad a (device 0) announced again
+            SDL_Event e{};
+            e.cdevice = {SDL_CONTROLLERDEVICEADDED, 0, 0}, SDL_PushEvent(&e);
         }
         if (n == 35) {
             EXPECT_NEAR(vitesse(n, x), 400.0, 40.0) << "half a push, from a pad opened once";
@@ -104,7 +99,9 @@ TEST(Manette, DeplacementsEtFin) {
         if (n == 110) x0 = x, s.temps += 5000;  // a frame stalled for 5 s
         if (n == 111) EXPECT_EQ(x - x0, 80) << "a stalled frame moves the tank by 100 ms at most";
         if (n == 170) EXPECT_TRUE(x == 799 && j.pointeur == 799.0) << "held at the right edge";
-        if (n >= 170) remue(a, n, n < 180 ? (n % 2 ? 3000 : -3000) : 32767), remue(b, n, n <= 201 ? 32767 : 0);
+        if (n >= 170)
+            remue(a, n, n < 180 ? (n % 2 ? 3000 : -3000) : 32767),
+                remue(b, n, n <= 201 ? 32767 : 0);
         if (n == 170 || n == 190) pousse(SDL_MOUSEMOTION, n == 170 ? 300 : 200);
         if (n == 171) EXPECT_EQ(x, 300) << "the mouse is taken at once, in the flood";
         if (n == 180) vitesse(n, x);

@@ -24,7 +24,7 @@ const dossier = mkdtempSync(join(tmpdir(), 'navigateur-'));
 execFileSync(photographe, [dossier], { stdio: 'ignore' });
 const url = (f, type) => `data:${type};base64,${readFileSync(f).toString('base64')}`;
 const images = { accueil: url(join(dossier, 'accueil.png'), 'image/png') };
-for (const n of ['char', 'theend', 'blocatari', 'blosinclair', 'bloamiga', 'bloric'])
+for (const n of ['char', 'theend', 'blocatari', 'blosinclair', 'bloamiga', 'bloric', 'lumor', 'bombe'])
   images[n] = url(`data/${n}.bmp`, 'image/bmp');
 
 const chromium = await lance();
@@ -45,7 +45,7 @@ verifie(serveur.octets() <= 175 * 1024, `a first visit took ${serveur.octets()} 
 const page = await chromium.newPage();
 await page.evaluateOnNewDocument(compte);
 page.on('pageerror', (e) => echecs.push(`page error: ${e.message}`));
-await page.setViewport({ width: 800, height: 640, hasTouch: true });  // a canvas of 800 x 600
+await page.setViewport({ width: 800, height: 640, hasTouch: true, deviceScaleFactor: 2 });  // 800 x 600 on 1600 x 1200 pixels
 await page.evaluateOnNewDocument((images) => {
   const lues = {};
   for (const [n, u] of Object.entries(images)) {
@@ -100,13 +100,23 @@ await page.evaluateOnNewDocument((images) => {
     const leve = window.presents;
     window.apres = () => ecarts('char', ou) === 0 && (window.tard = window.presents - leve, window.apres = null);
   };
+  // Pixels of a PNG in none of the pictures' colours: blends, where a screen's scale blurred them.
+  window.etrangers = async (png) => {
+    const i = await createImageBitmap(await (await fetch(`data:image/png;base64,${png}`)).blob()), c = new OffscreenCanvas(i.width, i.height).getContext('2d');
+    const rgb = (d) => Array.from({ length: d.length / 4 }, (_, k) => d[4 * k] << 16 | d[4 * k + 1] << 8 | d[4 * k + 2]);
+    const palette = new Set(Object.values(lues).flatMap((l) => rgb(l.data))), vus = (c.drawImage(i, 0, 0), c.getImageData(0, 0, i.width, i.height));
+    return [i.width, rgb(vus.data).filter((p) => !palette.has(p)).length];
+  };
 }, images);
 await page.goto(serveur.adresse);
+
 
 // Each state is awaited by polling the canvas.
 const attends = (quoi, f, p = page) =>
   p.waitForFunction(f, { polling: 50, timeout: 90000 }).catch(() => echecs.push(quoi));
 await attends('welcome screen as native', () => ecarts('accueil', { x: 0, y: 0, w: 800, h: 600 }) === 0);
+const [large, floues] = await page.evaluate((png) => etrangers(png), await (await page.$('canvas')).screenshot({ encoding: 'base64' }));
+verifie(large === 1600 && floues === 0, `ratio 2: ${floues} blended pixels in a canvas shown ${large} pixels wide`);
 await page.mouse.move(100, 600);
 await attends('tank under the mouse', () => ecarts('char', { x: 100, y: 525, w: 80, h: 50 }) === 0);
 await page.mouse.move(500, 600);
@@ -117,7 +127,7 @@ await page.evaluate(() => glisse(Array.from({ length: 200 }, (_, i) => 100 + 3 *
 await attends('tank under the finger', () => window.tard !== undefined && noir({ x: 500, y: 525, w: 80, h: 50 }));
 const tard = await page.evaluate(() => window.tard);
 verifie(tard <= 4, `the tank under the finger ${tard} presents after it lifted`);
-await page.setViewport({ width: 1000, height: 740, hasTouch: true });
+await page.setViewport({ width: 1000, height: 740, hasTouch: true, deviceScaleFactor: 2 });
 await attends('block row at 1000 x 700', () => blocs(1000, 700));
 await page.click('#plein');
 await attends('the canvas in full screen, followed', () => document.fullscreenElement?.id === 'jeu' && blocs(1000, 740));

@@ -77,10 +77,10 @@ TEST(Partie, SansToucheNiRedimension) {
 // Guards the event and size steps: events queued before play taken one a frame, a run of motions as
 // one, a button between two runs keeping its frame, a key behind 500 motions taken in the frame
 // after them; a change of width alone or height alone; sizes from one pixel to past the screen
-// (SDL's dummy one, 1024 x 768), brought back to it; a key ending the run unpresented and without the last wait;
-// the end picture at the size of the moment. A renderer that lost the picture (and on a lost device
-// every texture) says so with an event: the field is rebuilt, and the player's motion queued behind
-// that event is still taken in the same frame.
+// (SDL's dummy one, 1024 x 768), brought back to it; a key ending the run unpresented and without
+// the last wait; the end picture at the size of the moment. A renderer that lost the picture (and
+// on a lost device every texture) says so with an event: the field is rebuilt, and the player's
+// motion queued behind that event is still taken in the same frame.
 TEST(Partie, EvenementsTaillesEtTouche) {
     scenario s;
     const int cibles = SDL_RENDER_TARGETS_RESET, appareil = SDL_RENDER_DEVICE_RESET;
@@ -109,7 +109,7 @@ TEST(Partie, EvenementsTaillesEtTouche) {
                 if (t[3] == appareil) j.textures[imageatari].reset();
                 pousse(t[3]), pousse(SDL_MOUSEMOTION, t[0]);
             }
-            const int w = std::min(t[1], 1024), h = std::min(t[2], 768);  // no larger than the screen
+            const int w = std::min(t[1], 1024), h = std::min(t[2], 768);  // the screen at most
             int tw = 0, th = 0;
             SDL_QueryTexture(j.toile.get(), nullptr, nullptr, &tw, &th);
             EXPECT_TRUE(n != t[0] + 1 || (j.largeur == w && j.hauteur == h && tw == w && th == h));

@@ -1,8 +1,6 @@
 // The steps' own rules, one step at a time, at the numbers that pin them down.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "outils.h"
 
 namespace {
@@ -11,10 +9,10 @@ namespace {
 std::vector<unsigned char> hors(const jeu& j) {
     const auto* o = reinterpret_cast<const unsigned char*>(&j);
     std::vector<unsigned char> v(o, o + sizeof j);
-    const std::pair<const void*, size_t> siens[] = {
-        {j.vaisseaux, sizeof j.vaisseaux}, {&j.distanceh, sizeof j.distanceh}, {&j.distancev, 4}};
-    for (const auto& [p, n] : siens)
-        std::fill_n(v.begin() + (static_cast<const unsigned char*>(p) - o), n, 0);
+    const auto efface = [&](const void* p, size_t n) {
+        for (auto k = static_cast<const unsigned char*>(p) - o; n--; ++k) v[k] = 0;
+    };
+    efface(j.vaisseaux, sizeof j.vaisseaux), efface(&j.distanceh, 4), efface(&j.distancev, 4);
     return v;
 }
 
