@@ -71,7 +71,7 @@ void bornefenetre(jeu& j) {
             SDL_UnionRect(&ecrans, &ecran, &ecrans);
 #endif
     const auto borne = [](int cote, int vu) {
-        return std::min(cote > 0 ? cote : cotemax, std::min(vu > 0 ? vu : cotemax, cotemax));
+        return std::min({cote > 0 ? cote : cotemax, vu > 0 ? vu : cotemax, cotemax});
     };
     SDL_SetWindowMaximumSize(j.window.get(), borne(info.max_texture_width, ecrans.w),
                              borne(info.max_texture_height, ecrans.h));
