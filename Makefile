@@ -86,7 +86,7 @@ PAQUETAGE = export DEB_BUILD_MAINT_OPTIONS="hardening=+all reproducible=-fixfile
 package:
 	@tools/dependances.sh package
 	@$(call PAQUETAGE,$(PAQUET))
-	@echo "$$(ls $(PAQUET)/lumor5_*.deb): install it with sudo apt install ./$$(ls $(PAQUET)/lumor5_*.deb)"
+	@d=$$(ls $(PAQUET)/lumor5_$(VERSION)_*.deb) && echo "$$d: install it with sudo apt install ./$$d"
 
 # The browser's build: SDL2 from Debian's sources, built once, then the game.
 # Debian's emscripten finds its JavaScript modules only through NODE_PATH.
@@ -115,7 +115,8 @@ windows:
 	  -DSDL2_DIR=$(ICI)/$(WINDOWS)/sdl2/lib/cmake/SDL2 -DCMAKE_BUILD_TYPE=Release -DLUMOR_TESTS=OFF
 	@$(call BUILD,$(WINDOWS))
 	@cd $(WINDOWS) && cpack >cpack.log 2>&1 || { cat cpack.log; false; }
-	@echo "For Windows: $(WINDOWS)/$$(cd $(WINDOWS) && ls lumor5-*-windows-x86_64.zip) and $$(cd $(WINDOWS) && ls lumor5-*-setup.exe)"
+	@ls $(WINDOWS)/lumor5-$(VERSION)-windows-x86_64.zip $(WINDOWS)/lumor5-$(VERSION)-windows-x86_64-setup.exe >/dev/null && \
+	  echo "For Windows: $(WINDOWS)/lumor5-$(VERSION)-windows-x86_64.zip and $(WINDOWS)/lumor5-$(VERSION)-windows-x86_64-setup.exe"
 
 # Linux x86_64 anywhere: SDL2 from Debian's sources, built once and linked in
 # with the C++ runtime; one folder with its launcher, packed in a tar.gz.
@@ -125,7 +126,7 @@ linux:
 	@$(CONFIGURE) $(LINUX) -DLUMOR_PORTABLE=ON -DSDL2_DIR=$(ICI)/$(LINUX)/sdl2/lib/cmake/SDL2 \
 	  -DCMAKE_BUILD_TYPE=Release -DLUMOR_TESTS=OFF
 	@$(call BUILD,$(LINUX))
-	@echo "For Linux anywhere: $(LINUX)/$$(cd $(LINUX) && ls lumor5-*-linux-x86_64.tar.gz)"
+	@ls $(LINUX)/lumor5-$(VERSION)-linux-x86_64.tar.gz >/dev/null && echo "For Linux anywhere: $(LINUX)/lumor5-$(VERSION)-linux-x86_64.tar.gz"
 
 # 64-bit ARM Linux (a Raspberry Pi on its 64-bit OS, and the rest), cross-built
 # from Debian's own packages: the Debian package for arm64 and the portable
@@ -140,8 +141,8 @@ arm64:
 	  -DSDL2_DIR=$(ICI)/$(ARM64)/sdl2/lib/cmake/SDL2 -DCMAKE_BUILD_TYPE=Release -DLUMOR_TESTS=OFF
 	@$(call BUILD,$(ARM64)/portable)
 	@export $(ARM) && $(call PAQUETAGE,$(ARM64)/paquet,$(CROISE))
-	@echo "For 64-bit ARM Linux: $$(ls $(ARM64)/paquet/lumor5_*_arm64.deb) and" \
-	  "$$(ls $(ARM64)/portable/lumor5-*-linux-aarch64.tar.gz)"
+	@ls $(ARM64)/paquet/lumor5_$(VERSION)_arm64.deb $(ARM64)/portable/lumor5-$(VERSION)-linux-aarch64.tar.gz >/dev/null && \
+	  echo "For 64-bit ARM Linux: $(ARM64)/paquet/lumor5_$(VERSION)_arm64.deb and $(ARM64)/portable/lumor5-$(VERSION)-linux-aarch64.tar.gz"
 
 # What players download, under one version, with its checksums; refused while
 # NEWS.md says nothing of that version.
