@@ -128,8 +128,8 @@ for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done; DISPLAY=
 export DISPLAY && unset SDL_VIDEODRIVER WAYLAND_DISPLAY  # X11 unless a mode starts weston
 [[ $2 = windows || $2 = linux || $2 = arm64 ]] || { mkdir "$tmp/ailleurs" && cp -r data "$tmp/ailleurs" && cd "$tmp/ailleurs"; } || echec "pictures elsewhere"
 # Weston filling the screen at twice the scale (960 x 720 on 1920 x 1440 pixels), no panel, a background in none of the
-compositeur() {  # pictures' colours (18,52,86) once its shell has drawn it; its pointer where no window goes
-    printf '[core]\nidle-time=0\n[shell]\nbackground-color=0xff123456\npanel-position=none\nlocking=false\n' >"$tmp/weston.ini"
+compositeur() {  # pictures' colours (18,52,86) once drawn; no animation (a fade blends); its pointer where no window goes
+    printf '[core]\nidle-time=0\n[shell]\nbackground-color=0xff123456\npanel-position=none\nlocking=false\nanimation=none\nclose-animation=none\nstartup-animation=none\n' >"$tmp/weston.ini"
     export XDG_RUNTIME_DIR=$tmp/xdg-run && { mkdir -m 700 "$XDG_RUNTIME_DIR" || echec "$XDG_RUNTIME_DIR"; }
     weston --backend=x11-backend.so --use-pixman --width=960 --height=720 --scale=2 --socket=lumor --config="$tmp/weston.ini" >"$tmp/weston.log" 2>&1 &
     attends "18,52,86" 10,10; }
