@@ -36,8 +36,8 @@ pareil() {  # PICTURE CROP WHAT: within 30 looks the screen shows PICTURE at CRO
     for _ in $(seq 30); do import -window root -crop "$2" +repage "$tmp/vu.png" && ae=$(compare -metric AE "$1" "$tmp/vu.png" null: 2>&1) && return; done; echec "$3 differs from $(basename "$1") by ${ae:-all} pixels"; }
 # A sharp picture holds the colours of the game's pictures alone; a blurred one blends them.
 couleurs() { convert "$1" -depth 8 -unique-colors txt:- | grep -o '#[0-9A-F]\{6\}' | sort -u; }
+for b in data/*.bmp; do couleurs "$b"; done | sort -u >"$tmp/palette"
 net() {  # CROP WHAT: the screen at CROP holds no colour outside the pictures'
-    for b in data/*.bmp; do couleurs "$b"; done | sort -u >"$tmp/palette"
     { import -window root -crop "$1" +repage "$tmp/net.png" && etrangeres=$(couleurs "$tmp/net.png" | comm -23 - "$tmp/palette" | wc -l); } || echec "no screenshot"
     [ "$etrangeres" = 0 ] || echec "$2: $etrangeres colours in none of the pictures (blurred)"; }
 case $2 in paquet) requis lintian appstreamcli ;; pleinecran) requis openbox ;; wayland | linux) requis weston ;; windows) requis wine unzip ;;
@@ -127,14 +127,14 @@ Xvfb -noreset -displayfd 5 -screen 0 "${SW}x${SH}x24" -nolisten tcp 5>"$tmp/disp
 for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done; DISPLAY=:$(cat "$tmp/display") || echec "Xvfb did not start"
 export DISPLAY && unset SDL_VIDEODRIVER WAYLAND_DISPLAY  # X11 unless a mode starts weston
 [[ $2 = windows || $2 = linux || $2 = arm64 ]] || { mkdir "$tmp/ailleurs" && cp -r data "$tmp/ailleurs" && cd "$tmp/ailleurs"; } || echec "pictures elsewhere"
-# Weston filling the screen at twice the scale (960 x 720 on 1920 x 1440 pixels), no panel, a background in none of the
-compositeur() {  # pictures' colours (18,52,86) once drawn; no animation (a fade blends); its pointer where no window goes
+# Weston at twice the scale (960 x 720 on 1920 x 1440 pixels), no panel, no animation (a fade blends), a background in none
+compositeur() {  # of the pictures' colours (18,52,86); its pointer where no window goes, the focus on it (a closed X11 game's may not be)
     printf '[core]\nidle-time=0\n[shell]\nbackground-color=0xff123456\npanel-position=none\nlocking=false\nanimation=none\nclose-animation=none\nstartup-animation=none\n' >"$tmp/weston.ini"
     export XDG_RUNTIME_DIR=$tmp/xdg-run && { mkdir -m 700 "$XDG_RUNTIME_DIR" || echec "$XDG_RUNTIME_DIR"; }
     weston --backend=x11-backend.so --use-pixman --width=960 --height=720 --scale=2 --socket=lumor --config="$tmp/weston.ini" >"$tmp/weston.log" 2>&1 &
-    attends "18,52,86" 10,10; }
+    attends "18,52,86" 10,10 && weston=$(xdotool search --class 'Weston Compositor' | head -n 1); }
 surwayland() {  # GAME [ARGS] on weston, never X11: W x H pixels of the pictures' colours alone; the blocks; the tank; a key
-    xdotool mousemove 1919 1439 && { WAYLAND_DISPLAY=lumor env --default-signal=INT "$@" 2>"$tmp/dit" & jpid=$!; }
+    xdotool mousemove 1919 1439 windowfocus "$weston" && { WAYLAND_DISPLAY=lumor env --default-signal=INT "$@" 2>"$tmp/dit" & jpid=$!; }
     for _ in $(seq 100); do  # the pointer's corner painted over, a border of the background trimmed
         import -window root "$tmp/w.png" && read -r w h X Y < <(convert "$tmp/w.png" -fill '#123456' -draw 'rectangle 1888,1408 1919,1439' \
             -bordercolor '#123456' -border 1 -trim -format '%w %h %X %Y\n' info: 2>/dev/null) && [ "$w,$h" = "$W,$H" ] && break; sleep 0.1; done
