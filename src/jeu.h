@@ -78,6 +78,14 @@ struct jeu {
 
     // The window fills the desktop, and the start-up size is the desktop's.
     bool pleinecran = false;
+    // The screens bound the window; a page sizes its canvas itself, larger than
+    // the screen when zoomed out, and the benchmark plays sizes no screen has.
+#ifdef __EMSCRIPTEN__
+    bool bornesecrans = false;
+#else
+    bool bornesecrans = true;
+#endif
+    SDL_Point ramenee = {};  // the window's size when last brought back
 
     int32_t tableau = 0;     // level, 0 to 5
     float deplace = 0.0f;    // frame within the level, 0.0 to 253.0

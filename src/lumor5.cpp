@@ -36,12 +36,13 @@ bool demarrevideo() {
 #if defined(__linux__)
     // In a Wayland session XWayland's windows are blurred or tiny at any scale:
     // Wayland first, X11 after it. The player's SDL_VIDEODRIVER wins over both.
+    // An SDL_VIDEODRIVER set but empty asks for nothing, yet would win over a plain hint.
     const char* demande = SDL_getenv("SDL_VIDEODRIVER");
     const char* session = SDL_getenv("WAYLAND_DISPLAY");
     if ((!demande || !*demande) && session && *session) {
-        SDL_SetHint(SDL_HINT_VIDEODRIVER, "wayland,x11");
+        SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "wayland,x11", SDL_HINT_OVERRIDE);
         if (SDL_Init(SDL_INIT_VIDEO) == 0) return true;
-        SDL_SetHint(SDL_HINT_VIDEODRIVER, nullptr);  // neither answered: SDL's own order
+        SDL_ResetHint(SDL_HINT_VIDEODRIVER);  // neither answered: SDL's own order
     }
 #elif defined(_WIN32)
     SDL_SetHint(SDL_HINT_WINDOWS_DPI_AWARENESS, "permonitorv2");
@@ -57,25 +58,6 @@ constexpr Uint32 hautedensite = 0;
 #else
 constexpr Uint32 hautedensite = SDL_WINDOW_ALLOW_HIGHDPI;
 #endif
-
-// The window may grow no larger than the screens together, which is all anyone
-// can see of it, nor than the picture the renderer can hold: a picture of
-// 16384 x 16384 costs seconds a frame, and a key would wait for them.
-void bornefenetre(jeu& j) {
-    SDL_RendererInfo info{};
-    SDL_GetRendererInfo(j.renderer.get(), &info);
-    SDL_Rect ecrans{};
-#ifndef __EMSCRIPTEN__  // a page sizes its canvas itself, larger than the screen when zoomed out
-    for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i)
-        if (SDL_Rect ecran; SDL_GetDisplayBounds(i, &ecran) == 0)
-            SDL_UnionRect(&ecrans, &ecran, &ecrans);
-#endif
-    const auto borne = [](int cote, int vu) {
-        return std::min({cote > 0 ? cote : cotemax, vu > 0 ? vu : cotemax, cotemax});
-    };
-    SDL_SetWindowMaximumSize(j.window.get(), borne(info.max_texture_width, ecrans.w),
-                             borne(info.max_texture_height, ecrans.h));
-}
 
 }  // namespace
 

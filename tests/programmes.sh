@@ -132,7 +132,7 @@ compositeur() {  # of the pictures' colours (18,52,86); its pointer where no win
     printf '[core]\nidle-time=0\n[shell]\nbackground-color=0xff123456\npanel-position=none\nlocking=false\nanimation=none\nclose-animation=none\nstartup-animation=none\n' >"$tmp/weston.ini"
     export XDG_RUNTIME_DIR=$tmp/xdg-run && { mkdir -m 700 "$XDG_RUNTIME_DIR" || echec "$XDG_RUNTIME_DIR"; }
     weston --backend=x11-backend.so --use-pixman --width=960 --height=720 --scale=2 --socket=lumor --config="$tmp/weston.ini" >"$tmp/weston.log" 2>&1 &
-    attends "18,52,86" 10,10 && weston=$(xdotool search --class 'Weston Compositor' | head -n 1); }
+    attends "18,52,86" 1910,10 && weston=$(xdotool search --class 'Weston Compositor' | head -n 1); }
 surwayland() {  # GAME [ARGS] on weston, never X11: W x H pixels of the pictures' colours alone; the blocks; the tank; a key
     xdotool mousemove 1919 1439 windowfocus "$weston" && { WAYLAND_DISPLAY=lumor env --default-signal=INT "$@" 2>"$tmp/dit" & jpid=$!; }
     for _ in $(seq 100); do  # the pointer's corner painted over, a border of the background trimmed
