@@ -1,13 +1,15 @@
-// What a frame costs, and whose cost it is. Plays whole runs headless (dummy
-// video driver, software renderer, fixed seed, waits that do not sleep, a
-// mouse motion every 10 frames) at three window sizes. Right after each frame
-// of the game, on the same renderer and picture, it times two references:
+// What a frame costs, and whose cost it is. Plays whole runs (fixed seed,
+// waits that do not sleep, a mouse motion every 10 frames): headless at three
+// window sizes (dummy video driver, software renderer, no screen to bound the
+// window), or with --ecran one 800 x 600 window on the display the environment
+// names (a screen at scale 2 puts it on 1600 x 1200 pixels). Right after each
+// frame of the game, on the same renderer and picture, it times two references:
 // - the bare present: copy the retained picture to the window and present;
 // - the same draw calls as the frame (the same textures, rectangles and
 //   fills, in the same order) with none of the game's logic.
 // The game's own work (formation, scheduler, event step) is the game's frame
 // less the second; SDL's stretched copies are the second less the first.
-// Usage: banc [--profil]   --profil: one short run at 3840 x 2160, for a profiler
+// Usage: banc [--ecran | --profil]   --profil: one short run at 3840 x 2160, for a profiler
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -38,6 +40,7 @@ struct mesure {
     horloge::time_point avant;
     long allocationsavant = 0;
     double accueil = -1.0;  // ms from the process's start to the welcome screen
+    SDL_Point taille = {}, pixels = {};  // the picture and the window's pixels, as played
     int images = 1524;      // frames to play before a key ends the run
     bool references = true;
 };
@@ -70,6 +73,12 @@ void attente(Uint32 ms, void* contexte) {
     SDL_RenderFlush(j.renderer.get());
     const horloge::time_point fin = horloge::now();
     if (ms == dureeaccueil) m.accueil = microsecondes(lancement, fin) / 1000.0;
+    if (ms == dureeaccueil) {
+        SDL_QueryTexture(j.toile.get(), nullptr, nullptr, &m.taille.x, &m.taille.y);
+        SDL_SetRenderTarget(j.renderer.get(), nullptr);  // the window's own pixels
+        SDL_GetRendererOutputSize(j.renderer.get(), &m.pixels.x, &m.pixels.y);
+        SDL_SetRenderTarget(j.renderer.get(), j.toile.get());
+    }
     if (ms != dureeimage) return;
     const int n = j.tableau * 254 + static_cast<int>(j.deplace);
     if (n > 0) {  // from the end of the last frame's wait to this one: a whole frame
@@ -108,74 +117,90 @@ void references(mesure& m) {
     SDL_RenderFlush(j.renderer.get());
 }
 
+mesure m;
+
 double mediane(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
 }
 
+// Five passes at one size; the line it prints, and the worst of it into the totals.
+struct totaux {
+    double pire = 0.0, etendue = 0.0, propre = 0.0;
+    long parimage = 0;
+};
+
+bool rangee(int largeur, int hauteur, totaux& t) {
+    constexpr int passes = 5;
+    std::vector<double> r, o;  // per pass: game / bare present, game / same draw calls
+    double cout[3] = {};       // medians of the last pass, in us
+    for (int passe = 0; passe < passes; ++passe) {
+        m = mesure{};
+        for (auto* v : {&m.partie, &m.nu, &m.memes}) v->reserve(1600);
+        m.allocations.reserve(1600);
+        m.j.largeur = m.j.largeurnew = largeur;
+        m.j.hauteur = m.j.hauteurnew = hauteur;
+        m.j.bornesecrans = false;
+        const plateforme p = {attente, &m, 2026, horlogesdl};
+        if (lumor5(m.j, p) != 0 || m.partie.size() != 1523 || m.taille.x != largeur ||
+            m.taille.y != hauteur) {
+            std::fprintf(stderr, "banc: the run at %dx%d played %zu frames at %dx%d\n", largeur,
+                         hauteur, m.partie.size(), m.taille.x, m.taille.y);
+            return false;
+        }
+        cout[0] = mediane(m.nu);
+        cout[1] = mediane(m.memes);
+        cout[2] = mediane(m.partie);
+        r.push_back(cout[2] / cout[0]);
+        o.push_back(cout[2] / cout[1]);
+        for (size_t k = 253; k < m.allocations.size(); ++k)
+            t.parimage = std::max(t.parimage, m.allocations[k]);
+        if (passe == 0 && m.accueil >= 0.0 && largeur == 800)
+            std::printf("start of the process to the welcome screen: %.1f ms\n", m.accueil);
+        m.accueil = -1.0;
+    }
+    std::sort(r.begin(), r.end());
+    std::sort(o.begin(), o.end());
+    std::printf(
+        "%4d x %4d on %d x %d pixels  bare present %7.1f us | same draw calls %7.1f us"
+        " | game %7.1f us (last pass)\n"
+        "            SDL's stretched copies %+.1f us, the game's own work %+.1f us\n"
+        "            game / bare present %.3f (%.3f to %.3f over %d passes),"
+        " game / same draw calls %.3f (%.3f to %.3f)\n",
+        m.taille.x, m.taille.y, m.pixels.x, m.pixels.y, cout[0], cout[1], cout[2],
+        cout[1] - cout[0], cout[2] - cout[1], r[passes / 2], r.front(), r.back(), passes,
+        o[passes / 2], o.front(), o.back());
+    if (r[passes / 2] > t.pire) {
+        t.pire = r[passes / 2];
+        t.etendue = r.back() - r.front();
+    }
+    t.propre = std::max(t.propre, o[passes / 2]);
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    const bool ecran = argc > 1 && std::strcmp(argv[1], "--ecran") == 0;
+    if (!ecran) setenv("SDL_VIDEODRIVER", "dummy", 1);
     comptesdl(true);
-    static mesure m;
     if (argc > 1 && std::strcmp(argv[1], "--profil") == 0) {
         m.j.largeur = m.j.largeurnew = 3840;
         m.j.hauteur = m.j.hauteurnew = 2160;
+        m.j.bornesecrans = false;
         m.images = 300;
         m.references = false;
         const plateforme p = {attente, &m, 2026, horlogesdl};
         return lumor5(m.j, p);
     }
-
+    totaux t;
     const int tailles[3][2] = {{800, 600}, {1920, 1080}, {3840, 2160}};
-    constexpr int passes = 5;
-    double pire = 0.0, etendue = 0.0, propre = 0.0;
-    long parimage = 0;
-    for (const auto& t : tailles) {
-        std::vector<double> r, o;  // per pass: game / bare present, game / same draw calls
-        double cout[3] = {};       // medians of the last pass, in us
-        for (int passe = 0; passe < passes; ++passe) {
-            m = mesure{};
-            for (auto* v : {&m.partie, &m.nu, &m.memes}) v->reserve(1600);
-            m.allocations.reserve(1600);
-            m.j.largeur = m.j.largeurnew = t[0];
-            m.j.hauteur = m.j.hauteurnew = t[1];
-            const plateforme p = {attente, &m, 2026, horlogesdl};
-            if (lumor5(m.j, p) != 0 || m.partie.size() != 1523) {
-                std::fprintf(stderr, "banc: the run at %dx%d did not play through\n", t[0], t[1]);
-                return 1;
-            }
-            cout[0] = mediane(m.nu);
-            cout[1] = mediane(m.memes);
-            cout[2] = mediane(m.partie);
-            r.push_back(cout[2] / cout[0]);
-            o.push_back(cout[2] / cout[1]);
-            for (size_t k = 253; k < m.allocations.size(); ++k)
-                parimage = std::max(parimage, m.allocations[k]);
-            if (t[0] == 800 && passe == 0)
-                std::printf("start of the process to the welcome screen: %.1f ms\n", m.accueil);
-        }
-        std::sort(r.begin(), r.end());
-        std::sort(o.begin(), o.end());
-        std::printf(
-            "%4d x %4d  bare present %7.1f us | same draw calls %7.1f us | game %7.1f us"
-            " (last pass)\n            SDL's stretched copies %+.1f us, the game's own work %+.1f "
-            "us\n"
-            "            game / bare present %.3f (%.3f to %.3f over %d passes),"
-            " game / same draw calls %.3f (%.3f to %.3f)\n",
-            t[0], t[1], cout[0], cout[1], cout[2], cout[1] - cout[0], cout[2] - cout[1],
-            r[passes / 2], r.front(), r.back(), passes, o[passes / 2], o.front(), o.back());
-        if (r[passes / 2] > pire) {
-            pire = r[passes / 2];
-            etendue = r.back() - r.front();
-        }
-        propre = std::max(propre, o[passes / 2]);
-    }
+    for (const auto& taille : tailles)
+        if ((!ecran || taille[0] == 800) && !rangee(taille[0], taille[1], t)) return 1;
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
     std::printf("peak resident memory: %.1f MiB\n", static_cast<double>(u.ru_maxrss) / 1024.0);
-    std::printf("worst ratio %.2f (spread %.2f), own ratio %.2f, allocations per frame %ld\n", pire,
-                etendue, propre, parimage);
+    std::printf("worst ratio %.2f (spread %.2f), own ratio %.2f, allocations per frame %ld\n",
+                t.pire, t.etendue, t.propre, t.parimage);
     return 0;
 }

@@ -127,6 +127,15 @@ add_library(SDL2::SDL2 STATIC IMPORTED)
 set_target_properties(SDL2::SDL2 PROPERTIES IMPORTED_LOCATION "${racine}/lib/libSDL2.a"
   INTERFACE_INCLUDE_DIRECTORIES "${racine}/include/SDL2")
 FIN
+  # The version, for the game's find_package to compare with the least it needs.
+  cat >"$sortie/lib/cmake/SDL2/SDL2ConfigVersion.cmake" <<FIN
+set(PACKAGE_VERSION "$(echo "${version%% *}" | sed 's/[+~-].*//')")
+if(PACKAGE_VERSION VERSION_LESS PACKAGE_FIND_VERSION)
+  set(PACKAGE_VERSION_COMPATIBLE FALSE)
+else()
+  set(PACKAGE_VERSION_COMPATIBLE TRUE)
+endif()
+FIN
   ;;
 *) echo "usage: tools/sdl.sh web|windows|linux|linux-aarch64|fuzz DEST" >&2; exit 2 ;;
 esac
