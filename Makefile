@@ -72,8 +72,8 @@ bench: site node_modules
 	node bench/navigateur.mjs $(WEB)/banc $(WEB)/site
 	@$(CONFIGURE) $(BANC) -DLUMOR_BENCH=ON -DLUMOR_TESTS=OFF -DCMAKE_BUILD_TYPE=Release
 	@$(call BUILD,$(BANC),banc lumor5)
-	bench/chrono.sh $(BANC)/lumor5
 	./$(BANC)/bench/banc
+	bench/chrono.sh $(BANC)/lumor5 $(BANC)/bench/banc
 
 # The Debian package, built with Debian's hardening flags; its ar members take
 # the umask's modes, so cpack runs under 022 whatever the builder's.

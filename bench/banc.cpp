@@ -39,9 +39,9 @@ struct mesure {
     SDL_Rect bombesavant[4] = {};
     horloge::time_point avant;
     long allocationsavant = 0;
-    double accueil = -1.0;  // ms from the process's start to the welcome screen
+    double accueil = -1.0;               // ms from the process's start to the welcome screen
     SDL_Point taille = {}, pixels = {};  // the picture and the window's pixels, as played
-    int images = 1524;      // frames to play before a key ends the run
+    int images = 1524;                   // frames to play before a key ends the run
     bool references = true;
 };
 

@@ -64,6 +64,9 @@ constexpr Uint32 hautedensite = SDL_WINDOW_ALLOW_HIGHDPI;
 bool demarre(jeu& j) {
     // Ctrl+C and SIGTERM must end the process: the game itself ignores quit requests.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // Square pixels on a scaled screen, whatever SDL_RENDER_SCALE_QUALITY a player set for other
+    // games: SDL's own textures too, such as the one that shows the software renderer's window.
+    SDL_SetHintWithPriority(SDL_HINT_RENDER_SCALE_QUALITY, "nearest", SDL_HINT_OVERRIDE);
     if (!demarrevideo()) return echec("cannot start SDL's video");
     // Without pads the mouse and the keyboard still play.
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)

@@ -8,7 +8,7 @@
 bool creetoile(jeu& j, int largeur, int hauteur);
 void noir(jeu& j);
 void bornefenetre(jeu& j);  // the window's maximum size, from the screens and the renderer
-void ramene(jeu& j);       // the window back within its maximum size
+void ramene(jeu& j);        // the window back within its maximum size
 void copie(jeu& j, image i, const SDL_Rect& ou);
 void dessineblocs(jeu& j);
 void presente(jeu& j);

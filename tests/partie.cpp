@@ -80,13 +80,17 @@ TEST(Partie, SansToucheNiRedimension) {
 // (SDL's dummy one, 1024 x 768), brought back to it; a key ending the run unpresented and without
 // the last wait; the end picture at the size of the moment. A renderer that lost the picture (and
 // on a lost device every texture) says so with an event: the field is rebuilt, and the player's
-// motion queued behind that event is still taken in the same frame.
+// motion queued behind that event is still taken in the same frame. A screen's change is read
+// beside the player's event too, and the bound follows it: once no screen bounds the window, the
+// largest picture, 16384 pixels a side, still does.
 TEST(Partie, EvenementsTaillesEtTouche) {
     scenario s;
     const int cibles = SDL_RENDER_TARGETS_RESET, appareil = SDL_RENDER_DEVICE_RESET;
+    const int ecran = SDL_DISPLAYEVENT;
     const int tailles[][4] = {{180, 800, 600, cibles}, {190, 800, 600, appareil}, {240, 1000, 700},
                               {260, 1200, 700},        {270, 1200, 800},          {280, 1, 1},
-                              {285, 20000, 100},       {290, 4000, 3000},         {295, 1000, 700}};
+                              {285, 20000, 100},       {290, 4000, 3000},         {295, 1000, 700},
+                              {296, 1000, 700, ecran}, {297, 32767, 100},         {299, 1000, 700}};
     int presentees = 0;
     s.script = [&](scenario& s, Uint32 ms) {
         jeu& j = s.j;
@@ -104,12 +108,15 @@ TEST(Partie, EvenementsTaillesEtTouche) {
         if (n >= 1 && n <= 3) EXPECT_EQ(j.rectchar.x, n < 3 ? 140 : 200) << "frame " << n;
         for (const auto& t : tailles) {
             if (n == t[0]) SDL_SetWindowSize(j.window.get(), t[1], t[2]);
-            if (n == t[0] && t[3]) {  // the picture spoiled; on a lost device, a texture gone
-                copie(j, imageaccueil, j.rectecran[0]);
+            if (n == t[0] && t[3] && t[3] != ecran) {    // the picture spoiled; on a lost device, a
+                copie(j, imageaccueil, j.rectecran[0]);  // texture gone
                 if (t[3] == appareil) j.textures[imageatari].reset();
-                pousse(t[3]), pousse(SDL_MOUSEMOTION, t[0]);
             }
-            const int w = std::min(t[1], 1024), h = std::min(t[2], 768);  // the screen at most
+            if (n == t[0] && t[3] == ecran)  // a screen changed, and none bounds the window now
+                j.bornesecrans = false, SDL_SetWindowMaximumSize(j.window.get(), 1000, 700);
+            if (n == t[0] && t[3]) pousse(t[3]), pousse(SDL_MOUSEMOTION, t[0]);
+            const int cote = n > 296 ? 16384 : 0;  // the screen at most, then the largest picture
+            const int w = std::min(t[1], cote ? cote : 1024), h = std::min(t[2], cote ? cote : 768);
             int tw = 0, th = 0;
             SDL_QueryTexture(j.toile.get(), nullptr, nullptr, &tw, &th);
             EXPECT_TRUE(n != t[0] + 1 || (j.largeur == w && j.hauteur == h && tw == w && th == h));
@@ -117,8 +124,9 @@ TEST(Partie, EvenementsTaillesEtTouche) {
                 EXPECT_TRUE(j.blocs[k].x == (k + 1) * w / 5 - w / 20 && j.blocs[k].y == 3 * h / 4 &&
                             (h < 120 || ecarts(j, image(imageatari + k), j.blocs[k]) == 0))
                     << w;
-            EXPECT_TRUE(n != t[0] + 1 || !t[3] ||
-                        (toutnoir(j, {0, 500, 800, 100}) && j.rectchar.x == t[0]));
+            EXPECT_TRUE(
+                n != t[0] + 1 || !t[3] ||
+                ((t[3] == ecran || toutnoir(j, {0, 500, 800, 100})) && j.rectchar.x == t[0]));
         }
         if (n == 241) {
             EXPECT_TRUE(j.blocs[0].w == 100 && j.blocs[0].h == 58);

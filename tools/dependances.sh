@@ -23,7 +23,7 @@ case "$1" in
   reproduce) paquets="$paquets $publication git diffoscope-minimal" ;;
   fuzz) paquets="$paquets clang libclang-rt-14-dev llvm dpkg-dev" ;;
   package) paquets="$paquets $paquetage" ;;
-  bench) paquets="$paquets xvfb xdotool chromium" ;;
+  bench) paquets="$paquets xvfb xdotool weston chromium" ;;
 esac
 # Elsewhere than on Debian: what to install, under each family's names, and on
 # with what CMake finds.
