@@ -24,6 +24,10 @@ JOBS := 2
 # This folder as one shell word, whatever its name holds (spaces, quotes, &, $, %):
 # every absolute path a recipe hands on starts with it.
 ICI := '$(subst ','\'',$(CURDIR))'
+# But for ';', which CMake takes as the separator of its lists, in a path too.
+ifneq ($(findstring ;,$(CURDIR)),)
+$(error $(CURDIR) holds a ';', which CMake splits paths at: move the sources to a folder without one)
+endif
 # Builds say nothing but warnings and errors.
 CONFIGURE = cmake -S . -DCMAKE_RULE_MESSAGES=OFF -DCMAKE_TARGET_MESSAGES=OFF --log-level=WARNING >/dev/null -B
 BUILD = cmake --build $(1) -j $(JOBS) $(if $(2),--target $(2)) -- --no-print-directory -s
@@ -78,7 +82,9 @@ bench: site node_modules
 # The Debian package, built with Debian's hardening flags; its ar members take
 # the umask's modes, so cpack runs under 022 whatever the builder's.
 # $(1): the build folder; $(2): CMake's options for another machine.
-# CMake maps the build's own paths out; dpkg's map would split at a blank in them.
+# CMake maps the build's own paths out, in any folder; dpkg's map would only
+# repeat it, and dpkg leaves it out itself where the path holds characters it
+# cannot pass on.
 PAQUETAGE = export DEB_BUILD_MAINT_OPTIONS="hardening=+all reproducible=-fixfilepath"; \
 	  CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
 	  LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CONFIGURE) $(1) -DLUMOR_TESTS=OFF -DCMAKE_BUILD_TYPE=Release $(2) && \
@@ -115,8 +121,9 @@ windows:
 	  -DSDL2_DIR=$(ICI)/$(WINDOWS)/sdl2/lib/cmake/SDL2 -DCMAKE_BUILD_TYPE=Release -DLUMOR_TESTS=OFF
 	@$(call BUILD,$(WINDOWS))
 	@cd $(WINDOWS) && cpack >cpack.log 2>&1 || { cat cpack.log; false; }
-	@ls $(WINDOWS)/lumor5-$(VERSION)-windows-x86_64.zip $(WINDOWS)/lumor5-$(VERSION)-windows-x86_64-setup.exe >/dev/null && \
-	  echo "For Windows: $(WINDOWS)/lumor5-$(VERSION)-windows-x86_64.zip and $(WINDOWS)/lumor5-$(VERSION)-windows-x86_64-setup.exe"
+	@ls $(WINDOWS)/lumor5-$(VERSION)-windows-x86_64.zip $(WINDOWS)/lumor5-$(VERSION)-windows-x86_64-setup.exe >/dev/null
+	@echo "For Windows: $(WINDOWS)/lumor5-$(VERSION)-windows-x86_64.zip and" \
+	  "$(WINDOWS)/lumor5-$(VERSION)-windows-x86_64-setup.exe"
 
 # Linux x86_64 anywhere: SDL2 from Debian's sources, built once and linked in
 # with the C++ runtime; one folder with its launcher, packed in a tar.gz.
@@ -126,7 +133,8 @@ linux:
 	@$(CONFIGURE) $(LINUX) -DLUMOR_PORTABLE=ON -DSDL2_DIR=$(ICI)/$(LINUX)/sdl2/lib/cmake/SDL2 \
 	  -DCMAKE_BUILD_TYPE=Release -DLUMOR_TESTS=OFF
 	@$(call BUILD,$(LINUX))
-	@ls $(LINUX)/lumor5-$(VERSION)-linux-x86_64.tar.gz >/dev/null && echo "For Linux anywhere: $(LINUX)/lumor5-$(VERSION)-linux-x86_64.tar.gz"
+	@ls $(LINUX)/lumor5-$(VERSION)-linux-x86_64.tar.gz >/dev/null
+	@echo "For Linux anywhere: $(LINUX)/lumor5-$(VERSION)-linux-x86_64.tar.gz"
 
 # 64-bit ARM Linux (a Raspberry Pi on its 64-bit OS, and the rest), cross-built
 # from Debian's own packages: the Debian package for arm64 and the portable
@@ -141,8 +149,9 @@ arm64:
 	  -DSDL2_DIR=$(ICI)/$(ARM64)/sdl2/lib/cmake/SDL2 -DCMAKE_BUILD_TYPE=Release -DLUMOR_TESTS=OFF
 	@$(call BUILD,$(ARM64)/portable)
 	@export $(ARM) && $(call PAQUETAGE,$(ARM64)/paquet,$(CROISE))
-	@ls $(ARM64)/paquet/lumor5_$(VERSION)_arm64.deb $(ARM64)/portable/lumor5-$(VERSION)-linux-aarch64.tar.gz >/dev/null && \
-	  echo "For 64-bit ARM Linux: $(ARM64)/paquet/lumor5_$(VERSION)_arm64.deb and $(ARM64)/portable/lumor5-$(VERSION)-linux-aarch64.tar.gz"
+	@ls $(ARM64)/paquet/lumor5_$(VERSION)_arm64.deb $(ARM64)/portable/lumor5-$(VERSION)-linux-aarch64.tar.gz >/dev/null
+	@echo "For 64-bit ARM Linux: $(ARM64)/paquet/lumor5_$(VERSION)_arm64.deb and" \
+	  "$(ARM64)/portable/lumor5-$(VERSION)-linux-aarch64.tar.gz"
 
 # What players download, under one version, with its checksums; refused while
 # NEWS.md says nothing of that version.

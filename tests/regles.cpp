@@ -5,14 +5,19 @@
 
 namespace {
 
-// The state's bytes but the ships and their amplitudes, which the formation writes.
+// The state but the ships and their amplitudes, which the formation writes, member by member: the
+// bytes of padding between them mean nothing.
 std::vector<unsigned char> hors(const jeu& j) {
-    const auto* o = reinterpret_cast<const unsigned char*>(&j);
-    std::vector<unsigned char> v(o, o + sizeof j);
-    const auto efface = [&](const void* p, size_t n) {
-        for (auto k = static_cast<const unsigned char*>(p) - o; n--; ++k) v[k] = 0;
+    std::vector<unsigned char> v;
+    const auto mets = [&](const auto&... m) {
+        (v.insert(v.end(), reinterpret_cast<const unsigned char*>(&m),
+                  reinterpret_cast<const unsigned char*>(&m) + sizeof m),
+         ...);
     };
-    efface(j.vaisseaux, sizeof j.vaisseaux), efface(&j.distanceh, 4), efface(&j.distancev, 4);
+    mets(j.largeur, j.hauteur, j.largeurnew, j.hauteurnew, j.tableau, j.deplace, j.tempo, j.choix);
+    mets(j.b0, j.b1, j.b2, j.b3, j.ramenee, j.rectecran, j.blocs, j.bombes, j.rectchar, j.remise);
+    mets(j.presentations, j.pointeur, j.instant, j.evenement, j.pleinecran, j.bornesecrans);
+    mets(j.window.get(), j.renderer.get(), j.toile.get());
     return v;
 }
 

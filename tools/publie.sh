@@ -5,7 +5,10 @@
 set -e
 v=$1 dest=$2 site=$3
 shift 3
-[ -d .git ] || { echo "make release: the sources' tarball comes from the git repository, and this is none" >&2; exit 1; }
+if [ ! -d .git ]; then
+  echo "make release: the sources' tarball comes from the git repository, and this is none" >&2
+  exit 1
+fi
 rm -rf "$dest" && mkdir -p "$dest"
 # The tracked tree at HEAD: git dates every entry with the commit, owner 0/0,
 # in the tree's order; tools/horodatage receives the commit's time.

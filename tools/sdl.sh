@@ -119,7 +119,8 @@ FIN
      video/emscripten/*.c video/yuv2rgb/*.c filesystem/emscripten/*.c loadso/dummy/*.c |
     grep -v -E 'render/software/SDL_(blend|rotate|triangle)' |
     sed 's|^\./||' |
-    xargs -P 2 -I {} sh -c 'emcc '"$taille $carte"' -ffp-contract=off -w -I"$1/sdl2/include/SDL2" -c "{}" -o "$1/objets/$(echo "{}" | tr / _).o"' - "$chantier"
+    xargs -P 2 -I {} sh -c 'emcc '"$taille $carte"' -ffp-contract=off -w -I"$1/sdl2/include/SDL2" \
+      -c "{}" -o "$1/objets/$(echo "{}" | tr / _).o"' - "$chantier"
   emar rcs "$sortie/lib/libSDL2.a" "$chantier"/objets/*.o
   cat >"$sortie/lib/cmake/SDL2/SDL2Config.cmake" <<'FIN'
 get_filename_component(racine "${CMAKE_CURRENT_LIST_DIR}/../../.." ABSOLUTE)
