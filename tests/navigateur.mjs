@@ -32,7 +32,11 @@ const chromium = await lance();
 const compte = () => {
   const pose = CanvasRenderingContext2D.prototype.putImageData;
   window.presents = 0;
-  CanvasRenderingContext2D.prototype.putImageData = function (...a) { ++presents; pose.apply(this, a); window.apres?.(); };
+  CanvasRenderingContext2D.prototype.putImageData = function (...a) {
+    ++presents;
+    pose.apply(this, a);
+    window.apres?.();
+  };
 };
 const seule = await chromium.newPage();
 await seule.evaluateOnNewDocument(compte);
@@ -45,7 +49,8 @@ verifie(serveur.octets() <= 175 * 1024, `a first visit took ${serveur.octets()} 
 const page = await chromium.newPage();
 await page.evaluateOnNewDocument(compte);
 page.on('pageerror', (e) => echecs.push(`page error: ${e.message}`));
-await page.setViewport({ width: 800, height: 640, hasTouch: true, deviceScaleFactor: 2 });  // 800 x 600 on 1600 x 1200 pixels
+// 800 x 600 on 1600 x 1200 pixels
+await page.setViewport({ width: 800, height: 640, hasTouch: true, deviceScaleFactor: 2 });
 await page.evaluateOnNewDocument((images) => {
   const lues = {};
   for (const [n, u] of Object.entries(images)) {
@@ -102,10 +107,13 @@ await page.evaluateOnNewDocument((images) => {
   };
   // Pixels of a PNG in none of the pictures' colours: blends, where a screen's scale blurred them.
   window.etrangers = async (png) => {
-    const i = await createImageBitmap(await (await fetch(`data:image/png;base64,${png}`)).blob()), c = new OffscreenCanvas(i.width, i.height).getContext('2d');
-    const rgb = (d) => Array.from({ length: d.length / 4 }, (_, k) => d[4 * k] << 16 | d[4 * k + 1] << 8 | d[4 * k + 2]);
-    const palette = new Set(Object.values(lues).flatMap((l) => rgb(l.data))), vus = (c.drawImage(i, 0, 0), c.getImageData(0, 0, i.width, i.height));
-    return [i.width, rgb(vus.data).filter((p) => !palette.has(p)).length];
+    const i = await createImageBitmap(await (await fetch(`data:image/png;base64,${png}`)).blob());
+    const c = new OffscreenCanvas(i.width, i.height).getContext('2d');
+    c.drawImage(i, 0, 0);
+    const rgb = (d) => Array.from({ length: d.length / 4 },
+      (_, k) => d[4 * k] << 16 | d[4 * k + 1] << 8 | d[4 * k + 2]);
+    const palette = new Set(Object.values(lues).flatMap((l) => rgb(l.data)));
+    return [i.width, rgb(c.getImageData(0, 0, i.width, i.height).data).filter((p) => !palette.has(p)).length];
   };
 }, images);
 await page.goto(serveur.adresse);
@@ -115,7 +123,8 @@ await page.goto(serveur.adresse);
 const attends = (quoi, f, p = page) =>
   p.waitForFunction(f, { polling: 50, timeout: 90000 }).catch(() => echecs.push(quoi));
 await attends('welcome screen as native', () => ecarts('accueil', { x: 0, y: 0, w: 800, h: 600 }) === 0);
-const [large, floues] = await page.evaluate((png) => etrangers(png), await (await page.$('canvas')).screenshot({ encoding: 'base64' }));
+const toile = await (await page.$('canvas')).screenshot({ encoding: 'base64' });
+const [large, floues] = await page.evaluate((png) => etrangers(png), toile);
 verifie(large === 1600 && floues === 0, `ratio 2: ${floues} blended pixels in a canvas shown ${large} pixels wide`);
 await page.mouse.move(100, 600);
 await attends('tank under the mouse', () => ecarts('char', { x: 100, y: 525, w: 80, h: 50 }) === 0);
@@ -130,7 +139,8 @@ verifie(tard <= 4, `the tank under the finger ${tard} presents after it lifted`)
 await page.setViewport({ width: 1000, height: 740, hasTouch: true, deviceScaleFactor: 2 });
 await attends('block row at 1000 x 700', () => blocs(1000, 700));
 await page.click('#plein');
-await attends('the canvas in full screen, followed', () => document.fullscreenElement?.id === 'jeu' && blocs(1000, 740));
+await attends('the canvas in full screen, followed',
+  () => document.fullscreenElement?.id === 'jeu' && blocs(1000, 740));
 await page.evaluate(() => document.exitFullscreen());
 await attends('out of full screen', () => blocs(1000, 700));
 await page.evaluate(() => { branche(); touche((p) => { p.axes[0] = -1; }); });
@@ -139,7 +149,8 @@ await page.evaluate(() => touche((p) => { p.axes[0] = 0; p.buttons[0] = { presse
 await attends('end screen at 1000 x 700', () => fin());
 await attends('status 0 reaches the page', () => window.statut === 0);
 verifie(await page.evaluate(() => fin() && !document.getElementById('encore').hidden), 'end screen kept, play again');
-await attends('run with no input: status 0 after 1,528 presents', () => window.statut === 0 && presents === 1528, seule);
+await attends('run with no input: status 0 after 1,528 presents',
+  () => window.statut === 0 && presents === 1528, seule);
 
 // The app: installable, its manifest's icons there; the worker keeps it all.
 await page.setViewport({ width: 800, height: 640 });

@@ -1,33 +1,24 @@
 #!/bin/bash
 # The programs themselves, one mode a test, each told in docs/essais.md.
 # A step that fails ends the test with one line naming it.
-# Usage: tests/programmes.sh GAME jeu PEINTRE PHOTOGRAPHE
-#        tests/programmes.sh GAME geante|pleinecran|wayland|docs|dossier
-#        tests/programmes.sh GAME paquet CPACKCONFIG
-#        tests/programmes.sh ZIP windows SETUP
-#        tests/programmes.sh TARGZ linux [RELEASE]
-#        tests/programmes.sh TARGZ arm64 DEB GAME
+# Usage: tests/programmes.sh GAME jeu PEINTRE | GAME geante|pleinecran|wayland|docs|dossier
+#        | GAME paquet CPACKCONFIG | ZIP windows SETUP | TARGZ linux [RELEASE] | TARGZ arm64 DEB
 set -u
 jeu=$(realpath "$1")
 mode=$2
+racine=$PWD
 accueil=$(realpath docs/accueil.png)
 tmp=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; [ -z "${WINEPREFIX:-}" ] || wineserver -k; rm -rf "$tmp"' EXIT
 titre="essai  SDL2 LUMOR -  fenêtre redimensionnable - pressez une touche pour sortir"
 titre+=" - utiliser la Souris pour deplacer le Char"
-
 echec() { echo "FAIL: $*"; exit 1; }
 ok() { echo "ok: $* ($SECONDS s)"; }
-requis() {
-    local o
-    for o; do command -v "$o" >/dev/null || echec "$o is missing: tools/dependances.sh check installs it"; done
-}
-seul() {  # the game alone, env given "$@" (SDL_VIDEODRIVER unset): its status, then what it said
-    env -u SDL_VIDEODRIVER "$@" "$jeu" 2>"$tmp/dit"
-    echo "$? $(cat "$tmp/dit")"
-}
 # shellcheck source=tools/ecran.sh
 . tools/ecran.sh
+for o in Xvfb xdotool import compare desktop-file-validate; do
+    command -v "$o" >/dev/null || echec "$o is missing: tools/dependances.sh installs it"
+done
 
 fenetre() {  # the game's window: its title, 800 x 600, centred
     local vu
@@ -39,11 +30,7 @@ fenetre() {  # the game's window: its title, 800 x 600, centred
 termine() {  # a key, or the signal $1; sets statut and duree (ms)
     local debut
     debut=$(date +%s%N)
-    if [ -n "${1:-}" ]; then
-        kill "$1" "$jpid"
-    else
-        xdotool key space
-    fi
+    if [ -n "${1:-}" ]; then kill "$1" "$jpid"; else xdotool key space; fi
     wait "$jpid"
     statut=$?
     duree=$((($(date +%s%N) - debut) / 1000000))
@@ -66,9 +53,7 @@ geometrie() {  # W,H[,X,Y]: the window comes to that size (and place) within 10 
 }
 attends() {  # within 8 s the screen shows the colours "r,g,b ..." at the points "x,y ..."
     local attendu=$1 vu="" f="" p
-    for p in "${@:2}"; do
-        f+="%[fx:int(255*p{$p}.r)],%[fx:int(255*p{$p}.g)],%[fx:int(255*p{$p}.b)] "
-    done
+    for p in "${@:2}"; do f+="%[fx:int(255*p{$p}.r)],%[fx:int(255*p{$p}.g)],%[fx:int(255*p{$p}.b)] "; done
     for _ in $(seq 40); do
         vu=$(import -window root bmp:- 2>/dev/null | convert - -format "${f% }" info: 2>/dev/null)
         [ "$vu" = "$attendu" ] && return
@@ -87,33 +72,12 @@ pareil() {  # PICTURE CROP WHAT: within 30 looks the screen shows PICTURE at CRO
 # A sharp picture holds the colours of the game's pictures alone; a blurred one blends them.
 couleurs() { convert "$1" -depth 8 -unique-colors txt:- | grep -o '#[0-9A-F]\{6\}' | sort -u; }
 for b in data/*.bmp; do couleurs "$b"; done | sort -u >"$tmp/palette"
-net() {  # CROP WHAT: the screen at CROP is drawn (6 colours or more) in the pictures' colours alone
+net() {  # CROP WHAT: at CROP, once drawn, 6 colours or more (not a black window), the pictures' alone
     import -window root -crop "$1" +repage "$tmp/net.png" || echec "no screenshot"
     couleurs "$tmp/net.png" >"$tmp/vues"
     etrangeres=$(comm -23 "$tmp/vues" "$tmp/palette" | wc -l)
     [ "$etrangeres" = 0 ] || echec "$2: $etrangeres colours in none of the pictures (blurred)"
     [ "$(wc -l <"$tmp/vues")" -ge 6 ] || echec "$2: $(wc -l <"$tmp/vues") colours, nothing drawn"
-}
-case $mode in
-paquet) requis lintian appstreamcli ;;
-pleinecran) requis openbox ;;
-wayland | linux) requis weston ;;
-windows) requis wine unzip ;;
-arm64) requis qemu-aarch64 lintian weston ;;
-dossier) requis make ;;
-esac
-requis Xvfb xdotool import compare desktop-file-validate
-besoins() { readelf -d "$1" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1 /p' | tr -d '\n'; }
-glibcseul() {  # GAME LOADER: GAME needs glibc's libraries alone, at most 2.34
-    local autres
-    glibc=$(readelf -W --dyn-syms "$1" | grep -o 'GLIBC_[0-9.]*' | sort -uV | tail -n 1)
-    autres=$(besoins "$1" | tr ' ' '\n' | grep -vxE "|lib(c|m|dl|pthread|rt)\.so\.6|$2")
-    [ -z "$autres" ] || echec "$1 needs $autres"
-    [ "$(printf '%s\n' "$glibc" GLIBC_2.34 | sort -V | tail -n 1)" = GLIBC_2.34 ] || echec "$1 needs $glibc"
-}
-pleinecran() {  # the screen covered, the blocks for it
-    geometrie 1280,1024,0,0
-    W=1280 H=1024 blocs
 }
 blocs() {  # the blocks' bottom rows, never notched, in a window W x H (800 x 600)
     local w=${W:-800} h=${H:-600} y
@@ -121,160 +85,22 @@ blocs() {  # the blocks' bottom rows, never notched, in a window W x H (800 x 60
     attends "128,72,32 176,176,176 56,88,224 104,104,104" \
         "$((X + w / 5)),$y" "$((X + 2 * w / 5)),$y" "$((X + 3 * w / 5)),$y" "$((X + 4 * w / 5)),$y"
 }
-# An Exec value as a launcher reads it, or nothing where it holds what no launcher takes: inside
-# the quotes plain characters, \" \` \$ and \\ (the quoting's escapes, each backslash doubled again
-# by the file's own escapes) and %% (a lone % is a field code); after them the arguments.
-litexec() {
-    # shellcheck disable=SC2016 # the backquote and the dollar are the entry's own
-    grep -E '^"([^\\"`$%]|\\\\["`$]|\\\\\\\\|%%)*"( --fullscreen)?$' |
-        sed -e 's/^"//' -e 's/"\( --fullscreen\)\{0,1\}$/\1/' -e 's/\\\\\\\\/\x01/g' \
-            -e 's/\\\\\(["`$]\)/\1/g' -e 's/\x01/\\/g' -e 's/%%/%/g'
+char() {  # X: the pointer moved X pixels into an 800 x 600 window, the tank drawn under it
+    xdotool mousemove $((X + $1)) $((Y + 100)) || echec "xdotool mousemove"
+    attends "104,104,104" $((X + $1 + 42)),$((Y + 557))
 }
-menu() {  # FOLDER: its add-to-menu.sh writes an entry desktop-file-validate takes, whose commands,
-    local e=$tmp/xdg/applications/lumor5.desktop vu  # read back, start FOLDER/lumor5 and in full screen
-    XDG_DATA_HOME=$tmp/xdg "$1/add-to-menu.sh" >/dev/null || echec "add-to-menu.sh in '$1'"
-    desktop-file-validate "$e" || echec "add-to-menu.sh in '$1' wrote an invalid entry"
-    vu=$(sed -n 's/^Exec=//p' "$e" | litexec | sort -u)
-    [ "$vu" = "$1/lumor5"$'\n'"$1/lumor5 --fullscreen" ] || echec "add-to-menu.sh in '$1' starts '$vu'"
+pleinecran() {  # the screen covered, the blocks for it
+    geometrie 1280,1024,0,0
+    W=1280 H=1024 blocs
+}
+partie() {  # GAME [ARGS] in a window from here: titled, 800 x 600, centred, its blocks; a key ends it
+    lance "$@" 2>"$tmp/dit"
+    fenetre
+    pareil "$accueil" "800x600+$X+$Y" "$*: the welcome screen"
+    blocs
+    finit "$*:"
 }
 
-if [ "$mode" = linux ]; then  # the release, when made: its files, their sums
-    v=$(basename "$jeu" -linux-x86_64.tar.gz)
-    v=${v#lumor5-}
-    if [ "$#" -ge 3 ]; then
-        cd "$3" || echec "no release in $3"
-        attendus="SHA256SUMS lumor5-$v-linux-aarch64.tar.gz lumor5-$v-linux-x86_64.tar.gz lumor5-$v-web.zip"
-        attendus+=" lumor5-$v-windows-x86_64-setup.exe lumor5-$v-windows-x86_64.zip lumor5-$v.tar.gz"
-        attendus+=" lumor5_${v}_amd64.deb lumor5_${v}_arm64.deb "
-        [ "$(LC_ALL=C; printf '%s ' *)" = "$attendus" ] || echec "the release: $(ls)"
-        sha256sum --quiet -c SHA256SUMS || echec "the release's sums"
-        [ "$(wc -l <SHA256SUMS)" = 8 ] || echec "the release's sums: $(wc -l <SHA256SUMS) lines"
-    fi
-    tar -C "$tmp" -xzf "$jeu" || echec "tar"
-    cd "$tmp/lumor5-$v-linux-x86_64" || echec "no lumor5-$v-linux-x86_64 in $(basename "$jeu")"
-    glibcseul bin/lumor5 'ld-linux-x86-64\.so\.2'
-    ! ldd bin/lumor5 | grep -i sdl || echec "ldd shows SDL"
-    menu "$PWD"
-    ok "${3:+the release; }the portable build needs $(besoins bin/lumor5)$glibc; its menu entry"
-elif [ "$mode" = arm64 ]; then  # what each needs, then each plays a whole run, unseen
-    deb=$(realpath "$3")
-    natif=$(realpath "$4")
-    v=$(basename "$jeu" -linux-aarch64.tar.gz)
-    tar -C "$tmp" -xzf "$jeu" || echec "tar"
-    dpkg-deb -x "$deb" "$tmp/r" || echec "dpkg-deb -x"
-    portable=$tmp/$v-linux-aarch64
-    paquet=$tmp/r/usr/share/games/lumor5
-    installe=$tmp/r/usr/lib/games/lumor5/lumor5
-    glibcseul "$portable/bin/lumor5" 'ld-linux-aarch64\.so\.1'
-    depend=$(dpkg-deb -f "$deb" Depends)
-    noms=" $(echo "$depend" | sed 's/ *([^)]*)//g; s/,/ /g') "
-    for b in $(besoins "$installe"); do  # each library from a package the .deb depends on
-        p=$(dpkg -S "*/aarch64-linux-gnu/$b" 2>/dev/null | grep -m 1 ":arm64: .*/$b\$" | cut -d: -f1)
-        [[ -n $p && $noms == *" $p "* ]] || echec "$b comes from '$p', which '$depend' does not name"
-    done
-    [ "$(dpkg-deb -f "$deb" Architecture)" = arm64 ] || echec "the package is for $(dpkg-deb -f "$deb" Architecture)"
-    ! lintian --fail-on error,warning "$deb" 2>&1 | grep -v "root privileges" || echec "lintian"
-    for d in "$portable:bin/lumor5" "$paquet:$installe"; do  # a whole run from each folder, beside the rest (30 s)
-        (
-            cd "${d%%:*}" || exit
-            SDL_VIDEODRIVER=dummy qemu-aarch64 "${d#*:}" &>"${d%%:*}.seul"
-            echo "status $?" >>"${d%%:*}.seul"
-        ) &
-    done
-    mapfile -t entiers < <(jobs -p)
-    ok "aarch64: the portable build needs $(besoins "$portable/bin/lumor5")$glibc; the .deb: $depend"
-elif [ "$mode" = jeu ]; then
-    mkdir "$tmp/peint" || echec "$tmp/peint"
-    "$3" "$tmp/peint" >/dev/null || echec "the art generator"
-    diff -r "$tmp/peint" data || echec "data/ differs"
-    "$4" "$tmp" >/dev/null || echec "the screenshots"
-    [ -s "$tmp/accueil.png" ] || echec "no welcome screenshot"
-    [ -s "$tmp/jeu.png" ] || echec "no screenshot in play"
-    vu=$("$jeu" --version)
-    [[ $vu == "lumor5 "[0-9]* ]] || echec "--version said '$vu'"
-    "$jeu" --help >"$tmp/aide" || echec "--help"
-    grep -q "any key" "$tmp/aide" || echec "--help says no 'any key'"
-    grep -q -- "-f, --fullscreen" "$tmp/aide" || echec "--help says no '-f, --fullscreen'"
-    vu=$(seul -u DISPLAY -u WAYLAND_DISPLAY)
-    [[ $vu == "1 "*"lumor5: no display to open a window on: "*"offscreen driver" ]] || echec "$vu"
-    non=$(seul SDL_VIDEODRIVER=introuvable)
-    [[ $non == "1 lumor5: cannot start SDL's video: "*introuvable* ]] || echec "$non"
-    [ "$(wc -l <"$tmp/dit")" = 1 ] || echec "a failed start said $(cat "$tmp/dit")"
-    # Without dpkg: the packages named in each family's names, and no install tried.
-    mkdir "$tmp/sansdpkg" || echec "$tmp/sansdpkg"
-    printf '#!/bin/sh\ntouch "%s"\n' "$tmp/tente" >"$tmp/sansdpkg/apt-get" && chmod +x "$tmp/sansdpkg/apt-get"
-    sans=$(PATH=$tmp/sansdpkg tools/dependances.sh run) || echec "without dpkg, the install step failed"
-    [[ $sans == *"libsdl2-dev"*"SDL2-devel"*"sdl2"*"libSDL2-devel"* ]] || echec "without dpkg: '$sans'"
-    [ ! -e "$tmp/tente" ] || echec "without dpkg, the install step ran apt-get"
-    # The portable build's menu entry from a folder a launcher must quote; refused from one it cannot name.
-    for ici in "$tmp/a b&c%d\$e'f\"g\\h\`i;*" "$tmp/a=b" "$tmp/a"$'\t'"b" "$tmp/nl"$'\n'; do
-        mkdir "$ici" || echec "mkdir $ici"
-        cp linux/menu.sh "$ici/add-to-menu.sh" || echec "cp to $ici"
-        cp paquet/lumor5.desktop "$accueil" "$ici/" || echec "cp to $ici"
-        mv "$ici/accueil.png" "$ici/lumor5.png" || echec "mv in $ici"
-    done
-    menu "$tmp/a b&c%d\$e'f\"g\\h\`i;*"
-    rm -r "$tmp/xdg" || echec "$tmp/xdg"
-    for ici in "$tmp/a=b" "$tmp/a"$'\t'"b" "$tmp/nl"$'\n'; do
-        ! XDG_DATA_HOME=$tmp/xdg "$ici/add-to-menu.sh" 2>/dev/null || echec "add-to-menu.sh in '$ici' said yes"
-        [ ! -e "$tmp/xdg/applications/lumor5.desktop" ] || echec "add-to-menu.sh in '$ici' wrote an entry"
-    done
-    ok "generator, screenshots, --help, --version, the install step without dpkg, the menu entry" \
-        "(and none for =, a tab, a line break); no display: $vu"
-elif [ "$mode" = paquet ]; then
-    (umask 002 && cpack --config "$3" -B "$tmp/deb" >/dev/null) || echec "cpack"
-    deb=$(echo "$tmp"/deb/lumor5_*.deb)
-    [ -e "$deb" ] || echec "no package in $tmp/deb"
-    ! dpkg-deb -c "$deb" | grep '^.....w' || echec "built under umask 002, the package has group-writable entries"
-    ! lintian --fail-on error,warning "$deb" 2>&1 | grep -v "root privileges" || echec "lintian"
-    dpkg-deb -x "$deb" "$tmp/r" || echec "dpkg-deb -x"
-    desktop-file-validate "$tmp"/r/usr/share/applications/lumor5.desktop || echec "the desktop entry"
-    appstreamcli validate --no-net "$tmp"/r/usr/share/metainfo/*.metainfo.xml >/dev/null || echec "the metadata"
-    grep -qx "Exec=lumor5 --fullscreen" "$tmp"/r/usr/share/applications/lumor5.desktop || echec "no full-screen action"
-    dpkg-deb -f "$deb" Recommends | grep -q libdecor-0-plugin-1-cairo || echec "no decoration plugin recommended"
-    ok "$(basename "$deb"): lintian, desktop-file-validate and appstreamcli find no fault; a decoration plugin"
-elif [ "$mode" = docs ]; then  # each fact a player reads, the same everywhere it is written
-    v=$(sed -n 's/^project([^)]*VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-    for f in "NEWS.md:## $v" "paquet/changelog:lumor5 ($v)" "paquet/lumor5.metainfo.xml:<release version=\"$v\""; do
-        premier=$(grep -m 1 -E '^## |^lumor5 \(|<release ' "${f%%:*}")
-        [[ $premier == *"${f#*:}"* ]] || echec "${f%%:*} does not begin with $v"
-    done
-    ! grep -rnoE 'lumor5[-_][0-9]+\.[0-9]+\.[0-9]+' README.md docs linux/README.txt windows/README.txt ||
-        echec "a version written out"
-    "$jeu" --help >"$tmp/aide" || echec "--help"
-    aplat() { sed -e 's/\\-/-/g; s/<[^>]*>//g; s/^\.[A-Z]* //' "$1" | tr -s ' \n' '  '; }
-    for f in README.md linux/README.txt windows/README.txt paquet/lumor5.6 paquet/lumor5.metainfo.xml "$tmp/aide" \
-        docs/jeu.md; do
-        for fait in "any key" "the left stick or the d-pad" "--fullscreen" "trigger pulled halfway or more"; do
-            aplat "$f" | grep -qiF -- "$fait" || echec "$f does not say '$fait'"
-        done
-    done
-    ! grep -rniE 'past half|1\.[0-9]\.[0-9]_amd64' README.md docs paquet linux windows ||
-        echec "a fact the code contradicts"
-    # How long make test takes is said once, in the README.
-    ! grep -nE '[0-9]+ s once built' docs/*.md || echec "docs/ times make test again"
-    ok "$v in NEWS.md, the changelog and the metadata, no version written out in the docs;" \
-        "the controls said alike in 7 places"
-    exit 0
-elif [ "$mode" = dossier ]; then  # a copy of this tree in a folder named as players name theirs: make test there
-    ici="$tmp/My Games/R&D it's \$5 100%"
-    mkdir -p "$ici" || echec "$ici"
-    tar --exclude='./build*' --exclude=./node_modules -cf - . | tar -C "$ici" -xf - || echec "a copy in '$ici'"
-    if ! (cd "$ici" && unset MAKEFLAGS MAKELEVEL && make test >"$tmp/make.log" 2>&1); then
-        tail -n 20 "$tmp/make.log"
-        echec "make test in '$ici'"
-    fi
-    ok "make test in '$ici': $(grep -o '[0-9]* tests passed.*' "$tmp/make.log")"
-    exit 0
-fi
-SW=1280 SH=1024
-[[ $mode = wayland || $mode = linux || $mode = arm64 ]] && SW=1936 SH=1456  # weston's 1920 x 1440, a margin
-ecranx "$SW" "$SH"
-if [[ $mode != windows && $mode != linux && $mode != arm64 ]]; then  # the pictures elsewhere
-    mkdir "$tmp/ailleurs" || echec "mkdir $tmp/ailleurs"
-    cp -r data "$tmp/ailleurs/" || echec "pictures elsewhere"
-    cd "$tmp/ailleurs" || echec "cd $tmp/ailleurs"
-fi
 # Weston drawn, its pointer brought in from the Xvfb's margin (only an entering pointer moves it from
 # its top left corner) to the bottom right, where no picture goes; the focus on it (a closed X11 game's
 # may be nowhere); no window decorations, whatever plugin the machine has.
@@ -312,165 +138,70 @@ surwayland() {  # GAME [ARGS] on weston, never X11: W x H pixels of the pictures
     ok "$*: on weston at scale 2, ${W}x$H device pixels of the pictures' colours alone, the blocks; a key ends it"
 }
 
-if [ "$mode" = geante ]; then  # on each renderer, before play and during it: brought back to the screen, no warning
-    for rendu in opengl software; do
-        SDL_RENDER_DRIVER=$rendu lance "$jeu" 2>"$tmp/dit"
-        pareil "$accueil" "800x600+$X+$Y" "$rendu: the welcome screen"  # shown: SDL undoes a resize made before it
-        xdotool windowsize "$wid" 32767 32767 || echec "$rendu: windowsize"
-        geometrie "$SW,$SH"
-        xdotool windowsize "$wid" 800 600 || echec "$rendu: windowsize"
-        blocs
-        xdotool windowsize "$wid" 32767 32767 || echec "$rendu: windowsize"
-        geometrie "$SW,$SH"
-        finit "$rendu:"
-        [ "$duree" -lt 3000 ] || echec "$rendu: a key in a window of ${SW}x$SH ended the game after $duree ms"
-        ok "$rendu: a 32767x32767 window, before and during play, brought back to the screen's ${SW}x$SH;" \
-            "a key ends it in $duree ms"
-    done
-elif [ "$mode" = wayland ]; then  # opens on Wayland where the session has it, sharp at its scale whatever is asked
-    compositeur
-    export SDL_RENDER_SCALE_QUALITY=linear
-    W=1600 H=1200 surwayland "$jeu"
-    # On SDL's software renderer too; SDL_VIDEODRIVER set but empty: SDL's own choice, so Wayland.
-    W=1920 H=1440 surwayland env SDL_VIDEODRIVER= SDL_RENDER_DRIVER=software "$jeu" -f
-elif [ "$mode" = linux ]; then  # from elsewhere, as a file manager starts it; on weston too
-    cd / || echec "cd /"
-    lance "$tmp/lumor5-$v-linux-x86_64/lumor5" 2>"$tmp/dit"
-    fenetre  # titled, 800x600, centred
-    blocs
-    finit "on X11:"
-    compositeur
-    W=1920 H=1440 surwayland "$tmp/lumor5-$v-linux-x86_64/lumor5" -f
-elif [ "$mode" = arm64 ]; then  # each played in qemu from its pictures' folder, as the native game shows
-    cp -r "$paquet/data" "$tmp/" || echec "the pictures"
-    cd "$tmp" || echec "cd $tmp"
-    lance "$natif" 2>/dev/null
-    fenetre
-    blocs
-    rangee=800x50+$X+$((Y + 450))
-    import -window root -crop "$rangee" +repage "$tmp/rangee.png" || echec "no screenshot"
-    termine
-    for d in "$portable:bin/lumor5" "$paquet:$installe"; do
-        cd "${d%%:*}" || echec "${d%%:*}"
-        lance qemu-aarch64 "${d#*:}" 2>"$tmp/dit"
-        fenetre
-        pareil "$accueil" "800x600+$X+$Y" "$d: the welcome screen"
-        blocs
-        pareil "$tmp/rangee.png" "$rangee" "$d: the block row"
-        finit "$d:"
-    done
-    wait "${entiers[@]}"
-    for d in "$portable" "$paquet"; do
-        [ "$(cat "$d.seul")" = "status 0" ] || echec "a whole run in $d: $(cat "$d.seul")"
-    done
-    ok "both under qemu: window, welcome screen and block row as native, status 0; a whole run each, status 0"
-    cd "$portable" || echec "$portable"
-    compositeur
-    W=1920 H=1440 surwayland qemu-aarch64 bin/lumor5 -f
-elif [ "$mode" = windows ]; then
-    export WINEPREFIX=$tmp/wine WINEDEBUG=-all HOME=$tmp WINEDLLOVERRIDES="winemenubuilder.exe,mscoree,mshtml=d"
-    installeur=$(realpath "$3")
-    unzip -q -d "$tmp" "$jeu" || echec "unzip"
-    cd "$tmp"/lumor5-*-windows-x86_64 || echec "no lumor5-*-windows-x86_64 in $(basename "$jeu")"
-    vu=$(wine lumor5.exe --version 2>/dev/null)
-    [[ $vu == "lumor5 "[0-9]*$'\r' ]] || echec "--version said '$vu'"
-    rm data/lumor.bmp data/bombe.bmp || echec "rm"
-    mkdir data/bombe.bmp || echec "mkdir"  # refused with its reason
-    lance wine lumor5.exe 2>"$tmp/dit"
-    fenetre
-    pareil "$accueil" "800x600+$X+$Y" "the welcome screen"
-    net "800x600+$X+$Y" "at 96 DPI"
-    blocs
-    xdotool mousemove $((X + 300)) $((Y + 100)) || echec "xdotool mousemove"
-    attends "104,104,104" $((X + 342)),$((Y + 557))  # in play
-    # Direct3D resets its device at each resize: there and back within a frame, many times.
-    for _ in $(seq 10); do
-        xdotool windowsize "$wid" 900 700
-        xdotool windowsize "$wid" 800 600
-        sleep 0.05
-    done
-    xdotool mousemove $((X + 500)) $((Y + 100)) || echec "xdotool mousemove"
-    attends "104,104,104" $((X + 542)),$((Y + 557))
-    blocs
-    termine
-    dit=$'lumor5: cannot load data/lumor.bmp: No such file or directory\r\n'
-    dit+=$'lumor5: cannot load data/bombe.bmp: not a regular file\r'
-    [ "$statut" = 0 ] || echec "status $statut"
-    [ "$(cat "$tmp/dit")" = "$dit" ] || echec "it said: $(cat "$tmp/dit")"
-    [ "$duree" -lt 6000 ] || echec "a key ended it after $duree ms"
-    # At 150 %: the window's 800 x 600 in the desktop's units, 1200 x 900 pixels, drawn at them, unblurred
-    # whatever is asked.
-    dpi() {
-        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 ||
-            echec "LogPixels $1"
-        wineserver -w
-    }
-    dpi 144
-    SDL_RENDER_SCALE_QUALITY=linear lance wine lumor5.exe 2>"$tmp/dit"
-    geometrie 1200,900
-    W=1200 H=900 blocs
-    net "1200x900+$X+$Y" "at 144 DPI"
-    termine
-    dpi 96
-    vu=$(SDL_VIDEODRIVER=introuvable timeout 10 wine lumor5.exe 2>&1)
-    statut=$?
-    [[ $statut == 1 && $vu == "lumor5: cannot start SDL's video: "*$'\r' ]] || echec "a failed start said '$vu'"
-    SDL_VIDEODRIVER=introuvable lance wine start /wait lumor5.exe  # from the desktop: no stderr
-    [ "$(xdotool getwindowname "$wid")" = LUMOR ] || echec "no message box"
-    xdotool key --window "$wid" Return 2>/dev/null
-    wait "$jpid"
-    statut=$?
-    [ $statut = 1 ] || echec "status $statut"
-    bat=$(winepath -w lumor5-fullscreen.bat) || echec "winepath"
-    libre
-    (cd / && wine cmd /c "$bat") || echec "$bat"
-    cherche
-    pleinecran
-    xdotool key space || echec "$bat: a key"
-    wineserver -w
-    menu='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\LUMOR'
-    wine "$installeur" /S || echec "installer"
-    wineserver -w
-    cd / || echec "cd /"
-    lance wine start /wait "$menu\LUMOR.lnk" 2>"$tmp/dit"
-    blocs
-    finit "the installed game:"
-    lance wine start /wait "$menu\LUMOR (full screen).lnk" 2>"$tmp/dit"
-    pleinecran
-    finit "in full screen:"
-    installe="$WINEPREFIX/drive_c/Program Files/LUMOR"
-    wineserver -w
-    wine "$installe/Uninstall.exe" /S || echec "uninstaller"
-    wineserver -w
-    [ -z "$(find "$WINEPREFIX/drive_c" -iname "*lumor*")" ] || echec "files left behind"
-    ! wine reg query 'HKLM\Software\The LUMOR team' >/dev/null 2>&1 || echec "a registry key left behind"
-    ! wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\LUMOR' >/dev/null 2>&1 ||
-        echec "the uninstaller's key left behind"
-    ok "the zip at 96 DPI: two pictures refused, blocks kept through resizes, a key ends it; at 144 DPI 1200x900" \
-        "pixels of the pictures' colours alone; a failed start named; the .bat in full screen; installed, both" \
-        "shortcuts, uninstalled"
-elif [ "$mode" = paquet ]; then
-    lance "$tmp/r/usr/games/lumor5" 2>"$tmp/dit"
-    fenetre
-    blocs
-    finit
-    ok "the unpacked launcher, from elsewhere: titled, 800x600, centred"
-elif [ "$mode" = pleinecran ]; then  # a window manager gives what full screen asks
-    openbox --startup "touch $tmp/wm" 2>/dev/null &
-    for _ in $(seq 50); do [ -e "$tmp/wm" ] && break; sleep 0.1; done
-    convert data/accueil.bmp -sample 1280x1024! "$tmp/accueil.png" || echec "convert"
-    lance "$jeu" -f 2>"$tmp/dit"
-    geometrie 1280,1024,0,0
-    pareil "$tmp/accueil.png" 1280x1024+0+0 "the welcome screen"
-    pleinecran
-    finit
-    ok "-f: the 1280x1024 screen covered, the welcome picture and the blocks at its size"
-else
+besoins() { readelf -d "$1" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1 /p' | tr -d '\n'; }
+glibcseul() {  # GAME LOADER: GAME needs glibc's libraries alone, at most 2.34
+    local autres
+    glibc=$(readelf -W --dyn-syms "$1" | grep -o 'GLIBC_[0-9.]*' | sort -uV | tail -n 1)
+    autres=$(besoins "$1" | tr ' ' '\n' | grep -vxE "|lib(c|m|dl|pthread|rt)\.so\.6|$2")
+    [ -z "$autres" ] || echec "$1 needs $autres"
+    [ "$(printf '%s\n' "$glibc" GLIBC_2.34 | sort -V | tail -n 1)" = GLIBC_2.34 ] || echec "$1 needs $glibc"
+}
+deb() {  # DEB: lintian, desktop-file-validate and appstreamcli find no fault; unpacked into $tmp/r
+    ! lintian --fail-on error,warning "$1" 2>&1 | grep -v "root privileges" || echec "lintian"
+    dpkg-deb -x "$1" "$tmp/r" || echec "dpkg-deb -x"
+    desktop-file-validate "$tmp"/r/usr/share/applications/lumor5.desktop || echec "the desktop entry"
+    grep -qx "Exec=lumor5 --fullscreen" "$tmp"/r/usr/share/applications/lumor5.desktop || echec "no full-screen action"
+    appstreamcli validate --no-net "$tmp"/r/usr/share/metainfo/*.metainfo.xml >/dev/null || echec "the metadata"
+    dpkg-deb -f "$1" Recommends | grep -q libdecor-0-plugin-1-cairo || echec "no decoration plugin recommended"
+}
+# An Exec value as a launcher reads it, or nothing where it holds what no launcher takes: inside
+# the quotes plain characters, \" \` \$ and \\ (the quoting's escapes, each backslash doubled again
+# by the file's own escapes) and %% (a lone % is a field code); after them the arguments.
+litexec() {
+    # shellcheck disable=SC2016 # the backquote and the dollar are the entry's own
+    grep -E '^"([^\\"`$%]|\\\\["`$]|\\\\\\\\|%%)*"( --fullscreen)?$' |
+        sed -e 's/^"//' -e 's/"\( --fullscreen\)\{0,1\}$/\1/' -e 's/\\\\\\\\/\x01/g' \
+            -e 's/\\\\\(["`$]\)/\1/g' -e 's/\x01/\\/g' -e 's/%%/%/g'
+}
+menu() {  # FOLDER: its add-to-menu.sh writes an entry desktop-file-validate takes, whose commands,
+    local e=$tmp/xdg/applications/lumor5.desktop vu  # read back, start FOLDER/lumor5 and in full screen
+    XDG_DATA_HOME=$tmp/xdg "$1/add-to-menu.sh" >/dev/null || echec "add-to-menu.sh in '$1'"
+    desktop-file-validate "$e" || echec "add-to-menu.sh in '$1' wrote an invalid entry"
+    vu=$(sed -n 's/^Exec=//p' "$e" | litexec | sort -u)
+    [ "$vu" = "$1/lumor5"$'\n'"$1/lumor5 --fullscreen" ] || echec "add-to-menu.sh in '$1' starts '$vu'"
+    rm -r "$tmp/xdg" || echec "rm $tmp/xdg"
+}
+
+SW=1280 SH=1024
+[[ $mode = wayland || $mode = linux || $mode = arm64 ]] && SW=1936 SH=1456  # weston's 1920 x 1440, a margin
+[[ $mode = docs || $mode = dossier ]] || ecranx "$SW" "$SH"
+if [[ $mode = jeu || $mode = geante || $mode = pleinecran || $mode = wayland || $mode = paquet ]]; then
+    mkdir "$tmp/ailleurs" || echec "mkdir $tmp/ailleurs"  # the pictures elsewhere
+    cp -r data "$tmp/ailleurs/" || echec "pictures elsewhere"
+    cd "$tmp/ailleurs" || echec "cd $tmp/ailleurs"
+fi
+
+if [ "$mode" = jeu ]; then
+    mkdir "$tmp/peint" || echec "$tmp/peint"
+    (cd "$racine" && "$3" "$tmp/peint" >/dev/null) || echec "the art generator"
+    diff -r "$tmp/peint" data || echec "data/ differs"
+    vu=$("$jeu" --version)
+    [[ $vu == "lumor5 "[0-9]* ]] || echec "--version said '$vu'"
+    sans=$(env -u DISPLAY -u WAYLAND_DISPLAY "$jeu" 2>&1)
+    [[ $? == 1 && $sans == *"lumor5: no display to open a window on: "*"offscreen driver" ]] || echec "$sans"
+    non=$(SDL_VIDEODRIVER=introuvable "$jeu" 2>&1)
+    [[ $? == 1 && $non == "lumor5: cannot start SDL's video: "*introuvable* ]] || echec "$non"
+    [ "$(wc -l <<<"$non")" = 1 ] || echec "a failed start said $non"
+    # Without dpkg: the packages named in each family's names, and no install tried.
+    mkdir "$tmp/sansdpkg" || echec "$tmp/sansdpkg"
+    printf '#!/bin/sh\ntouch "%s"\n' "$tmp/tente" >"$tmp/sansdpkg/apt-get" && chmod +x "$tmp/sansdpkg/apt-get"
+    sans=$(PATH=$tmp/sansdpkg "$racine/tools/dependances.sh" run) || echec "without dpkg: '$sans'"
+    [[ $sans == *"libsdl2-dev"*"SDL2-devel"*"sdl2"*"libSDL2-devel"* ]] || echec "without dpkg: '$sans'"
+    [ ! -e "$tmp/tente" ] || echec "without dpkg, the install step ran apt-get"
     lance "$jeu" --inconnu 2>"$tmp/dit"  # an argument it does not know changes nothing
     fenetre
     blocs
-    xdotool mousemove $((X + 300)) $((Y + 100)) || echec "xdotool mousemove"
-    attends "104,104,104" $((X + 342)),$((Y + 557))
+    char 300
     # A burst as a fast mouse sends it, in one run of xdotool; then a key.
     for i in $(seq 1000); do echo mousemove $((X + i % 700)) $((Y + 100 + i % 2)); done >"$tmp/rafale"
     xdotool "$tmp/rafale" || echec "xdotool's burst"
@@ -486,7 +217,214 @@ else
     [ "$pris" = $'/dev/null\n/dev/null' ] || echec "closed descriptors taken by $pris"
     termine -INT
     [ "$statut" = 130 ] || echec "Ctrl+C left status $statut, not 130"
-    ok "titled, 800x600, centred; blocks and tank; after 1000 pointer motions a key ends it within 1.5 s;" \
-        "a picture missing, stdin and stderr closed, it plays; Ctrl+C ends it"
+    ok "the art generator, --version, no display, the install step without dpkg; titled, 800x600, centred;" \
+        "blocks and tank; after 1000 pointer motions a key ends it within 1.5 s; a picture missing, stdin and" \
+        "stderr closed, it plays; Ctrl+C ends it"
+elif [ "$mode" = geante ]; then  # on each renderer, before play and during it: brought back to the screen
+    for rendu in opengl software; do
+        SDL_RENDER_DRIVER=$rendu lance "$jeu" 2>"$tmp/dit"
+        pareil "$accueil" "800x600+$X+$Y" "$rendu: the welcome screen"  # shown: SDL undoes a resize made before it
+        xdotool windowsize "$wid" 32767 32767 || echec "$rendu: windowsize"
+        geometrie "$SW,$SH"
+        xdotool windowsize "$wid" 800 600 || echec "$rendu: windowsize"
+        blocs
+        xdotool windowsize "$wid" 32767 32767 || echec "$rendu: windowsize"
+        geometrie "$SW,$SH"
+        finit "$rendu:"
+        [ "$duree" -lt 3000 ] || echec "$rendu: a key in a window of ${SW}x$SH ended the game after $duree ms"
+        ok "$rendu: a 32767x32767 window, before and during play, brought back to the screen's ${SW}x$SH;" \
+            "a key ends it in $duree ms"
+    done
+elif [ "$mode" = pleinecran ]; then  # a window manager gives what full screen asks
+    openbox --startup "touch $tmp/wm" 2>/dev/null &
+    for _ in $(seq 50); do [ -e "$tmp/wm" ] && break; sleep 0.1; done
+    convert data/accueil.bmp -sample 1280x1024! "$tmp/accueil.png" || echec "convert"
+    lance "$jeu" -f 2>"$tmp/dit"
+    geometrie 1280,1024,0,0
+    pareil "$tmp/accueil.png" 1280x1024+0+0 "the welcome screen"
+    pleinecran
+    finit
+    ok "-f: the 1280x1024 screen covered, the welcome picture and the blocks at its size"
+elif [ "$mode" = wayland ]; then  # opens on Wayland where the session has it, sharp at its scale whatever is asked
+    compositeur
+    export SDL_RENDER_SCALE_QUALITY=linear
+    W=1600 H=1200 surwayland "$jeu"
+    # On SDL's software renderer too; SDL_VIDEODRIVER set but empty: SDL's own choice, so Wayland.
+    W=1920 H=1440 surwayland env SDL_VIDEODRIVER= SDL_RENDER_DRIVER=software "$jeu" -f
+elif [ "$mode" = paquet ]; then
+    (umask 002 && cpack --config "$3" -B "$tmp/deb" >/dev/null) || echec "cpack"
+    paquet=$(echo "$tmp"/deb/lumor5_*.deb)
+    ! dpkg-deb -c "$paquet" | grep '^.....w' || echec "built under umask 002, the package has group-writable entries"
+    deb "$paquet"
+    partie "$tmp/r/usr/games/lumor5"
+    ok "$(basename "$paquet"): lintian, desktop-file-validate and appstreamcli find no fault; a decoration plugin;" \
+        "the unpacked launcher plays from elsewhere"
+elif [ "$mode" = linux ]; then  # the release, when made: its files, their sums; the portable build
+    v=$(basename "$jeu" -linux-x86_64.tar.gz)
+    v=${v#lumor5-}
+    if [ "$#" -ge 3 ]; then
+        cd "$3" || echec "no release in $3"
+        attendus="SHA256SUMS lumor5-$v-linux-aarch64.tar.gz lumor5-$v-linux-x86_64.tar.gz lumor5-$v-web.zip"
+        attendus+=" lumor5-$v-windows-x86_64-setup.exe lumor5-$v-windows-x86_64.zip lumor5-$v.tar.gz"
+        attendus+=" lumor5_${v}_amd64.deb lumor5_${v}_arm64.deb "
+        [ "$(LC_ALL=C; printf '%s ' *)" = "$attendus" ] || echec "the release: $(ls)"
+        sha256sum --quiet -c SHA256SUMS || echec "the release's sums"
+        [ "$(wc -l <SHA256SUMS)" = 8 ] || echec "the release's sums: $(wc -l <SHA256SUMS) lines"
+    fi
+    tar -C "$tmp" -xzf "$jeu" || echec "tar"
+    ici="$tmp/a b&c%d\$e'f\"g\\h\`i;*"  # a folder a launcher must quote
+    mv "$tmp/lumor5-$v-linux-x86_64" "$ici" || echec "mv to $ici"
+    glibcseul "$ici/bin/lumor5" 'ld-linux-x86-64\.so\.2'
+    ! ldd "$ici/bin/lumor5" | grep -i sdl || echec "ldd shows SDL"
+    menu "$ici"
+    for non in "$tmp/a=b" "$tmp/a"$'\t'"b" "$tmp/nl"$'\n'; do  # folders no menu entry can name
+        cp -r "$ici" "$non" || echec "cp to $non"
+        ! XDG_DATA_HOME=$tmp/xdg "$non/add-to-menu.sh" 2>/dev/null || echec "add-to-menu.sh in '$non' said yes"
+        [ ! -e "$tmp/xdg/applications/lumor5.desktop" ] || echec "add-to-menu.sh in '$non' wrote an entry"
+    done
+    cd / || echec "cd /"  # as a file manager starts it
+    partie "$ici/lumor5"
+    compositeur
+    W=1920 H=1440 surwayland "$ici/lumor5" -f
+    ok "${3:+the release; }the portable build needs $(besoins "$ici/bin/lumor5")$glibc; its menu entry from" \
+        "an odd folder, none from one it cannot name; it plays from elsewhere"
+elif [ "$mode" = arm64 ]; then  # what each needs; each plays in qemu from its pictures' folder, as natively
+    v=$(basename "$jeu" -linux-aarch64.tar.gz)
+    tar -C "$tmp" -xzf "$jeu" || echec "tar"
+    deb "$3"
+    portable=$tmp/$v-linux-aarch64
+    paquet=$tmp/r/usr/share/games/lumor5
+    installe=$tmp/r/usr/lib/games/lumor5/lumor5
+    glibcseul "$portable/bin/lumor5" 'ld-linux-aarch64\.so\.1'
+    depend=$(dpkg-deb -f "$3" Depends)
+    noms=" $(echo "$depend" | sed 's/ *([^)]*)//g; s/,/ /g') "
+    for b in $(besoins "$installe"); do  # each library from a package the .deb depends on
+        p=$(dpkg -S "*/aarch64-linux-gnu/$b" 2>/dev/null | grep -m 1 ":arm64: .*/$b\$" | cut -d: -f1)
+        [[ -n $p && $noms == *" $p "* ]] || echec "$b comes from '$p', which '$depend' does not name"
+    done
+    [ "$(dpkg-deb -f "$3" Architecture)" = arm64 ] || echec "the package is for $(dpkg-deb -f "$3" Architecture)"
+    for d in "$portable:bin/lumor5" "$paquet:$installe"; do  # a whole run from each folder, unseen (30 s)
+        (
+            cd "${d%%:*}" || exit
+            SDL_VIDEODRIVER=dummy qemu-aarch64 "${d#*:}" &>"${d%%:*}.seul"
+            echo "status $?" >>"${d%%:*}.seul"
+        ) &
+    done
+    mapfile -t entiers < <(jobs -p)
+    for d in "$portable:bin/lumor5" "$paquet:$installe"; do
+        cd "${d%%:*}" || echec "${d%%:*}"
+        partie qemu-aarch64 "${d#*:}"
+    done
+    wait "${entiers[@]}"
+    for d in "$portable" "$paquet"; do
+        [ "$(cat "$d.seul")" = "status 0" ] || echec "a whole run in $d: $(cat "$d.seul")"
+    done
+    cd "$portable" || echec "$portable"
+    compositeur
+    W=1920 H=1440 surwayland qemu-aarch64 bin/lumor5 -f
+    ok "aarch64: the portable build needs $(besoins "$portable/bin/lumor5")$glibc; the .deb: $depend;" \
+        "both under qemu: window, welcome screen and block row, a whole run each with status 0"
+elif [ "$mode" = windows ]; then
+    export WINEPREFIX=$tmp/wine WINEDEBUG=-all HOME=$tmp WINEDLLOVERRIDES="winemenubuilder.exe,mscoree,mshtml=d"
+    installeur=$(realpath "$3")
+    unzip -q -d "$tmp" "$jeu" || echec "unzip"
+    cd "$tmp"/lumor5-*-windows-x86_64 || echec "no lumor5-*-windows-x86_64 in $(basename "$jeu")"
+    rm data/lumor.bmp data/bombe.bmp || echec "rm"
+    mkdir data/bombe.bmp || echec "mkdir"  # refused with its reason
+    lance wine lumor5.exe 2>"$tmp/dit"
+    fenetre
+    pareil "$accueil" "800x600+$X+$Y" "the welcome screen"
+    net "800x600+$X+$Y" "at 96 DPI"
+    blocs
+    char 300  # in play
+    # Direct3D resets its device at each resize: there and back within a frame, many times.
+    for _ in $(seq 10); do
+        xdotool windowsize "$wid" 900 700
+        xdotool windowsize "$wid" 800 600
+        sleep 0.05
+    done
+    char 500
+    blocs
+    termine
+    dit=$'lumor5: cannot load data/lumor.bmp: No such file or directory\r\n'
+    dit+=$'lumor5: cannot load data/bombe.bmp: not a regular file\r'
+    [ "$statut" = 0 ] || echec "status $statut"
+    [ "$(cat "$tmp/dit")" = "$dit" ] || echec "it said: $(cat "$tmp/dit")"
+    [ "$duree" -lt 6000 ] || echec "a key ended it after $duree ms"
+    # At 150 %: the window's 800 x 600 in the desktop's units, 1200 x 900 pixels, drawn at them
+    # without a blur, whatever is asked.
+    dpi='HKCU\Control Panel\Desktop'
+    wine reg add "$dpi" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1 || echec "LogPixels 144"
+    wineserver -w
+    SDL_RENDER_SCALE_QUALITY=linear lance wine lumor5.exe 2>"$tmp/dit"
+    geometrie 1200,900
+    W=1200 H=900 blocs
+    net "1200x900+$X+$Y" "at 144 DPI"
+    termine
+    wine reg add "$dpi" /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1 || echec "LogPixels 96"
+    wineserver -w
+    SDL_VIDEODRIVER=introuvable lance wine start /wait lumor5.exe  # a failed start from the desktop: no stderr
+    [ "$(xdotool getwindowname "$wid")" = LUMOR ] || echec "no message box"
+    xdotool key --window "$wid" Return 2>/dev/null
+    wait "$jpid"
+    statut=$?
+    [ $statut = 1 ] || echec "status $statut"
+    bat=$(winepath -w lumor5-fullscreen.bat) || echec "winepath"
+    libre
+    (cd / && wine cmd /c "$bat") || echec "$bat"
+    jpid=""
+    cherche
+    pleinecran
+    xdotool key space || echec "$bat: a key"
+    wineserver -w
+    menu='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\LUMOR'
+    wine "$installeur" /S || echec "installer"
+    wineserver -w
+    cd / || echec "cd /"
+    partie wine start /wait "$menu\LUMOR.lnk"
+    lance wine start /wait "$menu\LUMOR (full screen).lnk" 2>"$tmp/dit"
+    pleinecran
+    finit "in full screen:"
+    installe="$WINEPREFIX/drive_c/Program Files/LUMOR"
+    wineserver -w
+    wine "$installe/Uninstall.exe" /S || echec "uninstaller"
+    wineserver -w
+    [ -z "$(find "$WINEPREFIX/drive_c" -iname "*lumor*")" ] || echec "files left behind"
+    ! wine reg query 'HKLM\Software\The LUMOR team' >/dev/null 2>&1 || echec "a registry key left behind"
+    ! wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\LUMOR' >/dev/null 2>&1 ||
+        echec "the uninstaller's key left behind"
+    ok "the zip at 96 DPI: two pictures refused, blocks kept through resizes, a key ends it; at 144 DPI" \
+        "1200x900 pixels of the pictures' colours alone; a failed start's message box; the .bat in full screen;" \
+        "installed, both shortcuts, uninstalled"
+elif [ "$mode" = docs ]; then  # each fact a player reads, the same everywhere it is written
+    v=$(sed -n 's/^project([^)]*VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+    for f in "NEWS.md:## $v" "paquet/changelog:lumor5 ($v)" "paquet/lumor5.metainfo.xml:<release version=\"$v\""; do
+        premier=$(grep -m 1 -E '^## |^lumor5 \(|<release ' "${f%%:*}")
+        [[ $premier == *"${f#*:}"* ]] || echec "${f%%:*} does not begin with $v"
+    done
+    ! grep -rnoE 'lumor5[-_][0-9]+\.[0-9]+\.[0-9]+' README.md docs linux/README.txt windows/README.txt ||
+        echec "a version written out"
+    "$jeu" --help >"$tmp/aide" || echec "--help"
+    aplat() { sed -e 's/\\-/-/g; s/<[^>]*>//g; s/^\.[A-Z]* //' "$1" | tr -s ' \n' '  '; }
+    for f in README.md linux/README.txt windows/README.txt paquet/lumor5.6 paquet/lumor5.metainfo.xml "$tmp/aide" \
+        docs/jeu.md; do
+        for fait in "any key" "the left stick or the d-pad" "--fullscreen" "trigger pulled halfway or more"; do
+            aplat "$f" | grep -qiF -- "$fait" || echec "$f does not say '$fait'"
+        done
+    done
+    ! grep -rniE 'past half|1\.[0-9]\.[0-9]_amd64' README.md docs paquet linux windows ||
+        echec "a fact the code contradicts"
+    ! grep -nE '[0-9]+ s once built' docs/*.md || echec "docs/ times make test, which the README alone says"
+    ok "$v in NEWS.md, the changelog and the metadata, no version written out in the docs;" \
+        "the controls said alike in 7 places"
+elif [ "$mode" = dossier ]; then  # a copy of this tree in a folder named as players name theirs: make test there
+    ici="$tmp/My Games/R&D it's \$5 100%"
+    mkdir -p "$ici" || echec "$ici"
+    tar --exclude='./build*' --exclude=./node_modules -cf - . | tar -C "$ici" -xf - || echec "a copy in '$ici'"
+    if ! (cd "$ici" && unset MAKEFLAGS MAKELEVEL && make test >"$tmp/make.log" 2>&1); then
+        tail -n 20 "$tmp/make.log"
+        echec "make test in '$ici'"
+    fi
+    ok "make test in '$ici': $(grep -o '[0-9]* tests passed.*' "$tmp/make.log")"
 fi
 echo "programmes.sh $mode: every step passed"
