@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "comptage.h"
-#include "lumor5.h"
+#include "scenario.h"
 #include "toile.h"
 
 namespace {
@@ -33,7 +33,7 @@ double microsecondes(horloge::time_point a, horloge::time_point b) {
 }
 
 struct mesure {
-    jeu j;
+    scenario s;
     std::vector<double> partie, nu, memes;  // the game's frame, bare present, same draw calls
     std::vector<long> allocations;          // the game's, frame by frame
     SDL_Rect bombesavant[4] = {};
@@ -65,10 +65,10 @@ void memesappels(jeu& j, const bool tombe[4]) {
 }
 
 void references(mesure& m);
+mesure m;
 
-void attente(Uint32 ms, void* contexte) {
-    mesure& m = *static_cast<mesure*>(contexte);
-    jeu& j = m.j;
+void attente(scenario&, Uint32 ms) {
+    jeu& j = m.s.j;
     // SDL queues draws until a present or a flush: each timed stretch flushes its own.
     SDL_RenderFlush(j.renderer.get());
     const horloge::time_point fin = horloge::now();
@@ -80,18 +80,14 @@ void attente(Uint32 ms, void* contexte) {
         SDL_SetRenderTarget(j.renderer.get(), j.toile.get());
     }
     if (ms != dureeimage) return;
-    const int n = j.tableau * 254 + static_cast<int>(j.deplace);
+    const int n = m.s.image();
     if (n > 0) {  // from the end of the last frame's wait to this one: a whole frame
         m.partie.push_back(microsecondes(m.avant, fin));
         m.allocations.push_back(allocationsfaites() - m.allocationsavant);
     }
-    SDL_Event e{};
-    if (n % 10 == 0) {  // inside the window: a copy cut by its edge allocates scratch memory
-        e.type = SDL_MOUSEMOTION;
-        e.motion.x = (n * 7) % 720;
-    }
-    if (n == m.images) e.type = SDL_KEYDOWN;
-    if (e.type) SDL_PushEvent(&e);
+    // Inside the window: a copy cut by its edge allocates scratch memory.
+    if (n % 10 == 0 && n != m.images) pousse(SDL_MOUSEMOTION, (n * 7) % 720);
+    if (n == m.images) pousse(SDL_KEYDOWN);
 
     if (m.references) references(m);
     m.allocationsavant = allocationsfaites();
@@ -101,7 +97,7 @@ void attente(Uint32 ms, void* contexte) {
 // The two references, timed right after the game's frame, each flushing its
 // own draws; the picture is left as the game drew it.
 void references(mesure& m) {
-    jeu& j = m.j;
+    jeu& j = m.s.j;
     bool tombe[4];
     for (int k = 0; k < 4; ++k) tombe[k] = j.bombes[k].y != m.bombesavant[k].y;
     std::copy(std::begin(j.bombes), std::end(j.bombes), m.bombesavant);
@@ -116,8 +112,6 @@ void references(mesure& m) {
     sprites(j, tombe);  // puts back what the references erased: the game goes on unchanged
     SDL_RenderFlush(j.renderer.get());
 }
-
-mesure m;
 
 double mediane(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -138,11 +132,13 @@ bool rangee(int largeur, int hauteur, totaux& t) {
         m = mesure{};
         for (auto* v : {&m.partie, &m.nu, &m.memes}) v->reserve(1600);
         m.allocations.reserve(1600);
-        m.j.largeur = m.j.largeurnew = largeur;
-        m.j.hauteur = m.j.hauteurnew = hauteur;
-        m.j.bornesecrans = false;
-        const plateforme p = {attente, &m, 2026, horlogesdl};
-        if (lumor5(m.j, p) != 0 || m.partie.size() != 1523 || m.taille.x != largeur ||
+        m.s.attentes.reserve(1600);
+        m.s.j.largeur = m.s.j.largeurnew = largeur;
+        m.s.j.hauteur = m.s.j.hauteurnew = hauteur;
+        m.s.j.bornesecrans = false;
+        m.s.graine = 2026;
+        m.s.script = attente;
+        if (m.s.lance() != 0 || m.partie.size() != 1523 || m.taille.x != largeur ||
             m.taille.y != hauteur) {
             std::fprintf(stderr, "banc: the run at %dx%d played %zu frames at %dx%d\n", largeur,
                          hauteur, m.partie.size(), m.taille.x, m.taille.y);
@@ -185,13 +181,13 @@ int main(int argc, char* argv[]) {
     if (!ecran) setenv("SDL_VIDEODRIVER", "dummy", 1);
     comptesdl(true);
     if (argc > 1 && std::strcmp(argv[1], "--profil") == 0) {
-        m.j.largeur = m.j.largeurnew = 3840;
-        m.j.hauteur = m.j.hauteurnew = 2160;
-        m.j.bornesecrans = false;
+        m.s.j.largeur = m.s.j.largeurnew = 3840;
+        m.s.j.hauteur = m.s.j.hauteurnew = 2160;
+        m.s.j.bornesecrans = false;
+        m.s.script = attente;
         m.images = 300;
         m.references = false;
-        const plateforme p = {attente, &m, 2026, horlogesdl};
-        return lumor5(m.j, p);
+        return m.s.lance();
     }
     totaux t;
     const int tailles[3][2] = {{800, 600}, {1920, 1080}, {3840, 2160}};

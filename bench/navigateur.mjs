@@ -5,7 +5,7 @@
 // Chromium at two canvas sizes and prints what it measured: frame work and
 // whole-run time, the game against a bare loop.
 // Usage: node bench/navigateur.mjs BENCHFOLDER SITE
-import { lance, poids, sers } from '../tools/navigateur.mjs';
+import { comptepresents, lance, poids, sers } from '../tools/navigateur.mjs';
 
 const fichiers = poids(process.argv[3]);
 const ko = (o) => `${(o / 1024).toFixed(1)} KB`;
@@ -20,13 +20,7 @@ const visite = async (contexte, adresse, lente = false) => {
   if (lente)  // Slow 4G: 1.6 Mbps down, 750 kbps up, 150 ms round trip
     await (await page.createCDPSession()).send('Network.emulateNetworkConditions',
       { offline: false, latency: 150, downloadThroughput: 1.6e6 / 8, uploadThroughput: 750e3 / 8 });
-  await page.evaluateOnNewDocument(() => {
-    const pose = CanvasRenderingContext2D.prototype.putImageData;
-    CanvasRenderingContext2D.prototype.putImageData = function (...a) {
-      window.premier ??= performance.now();
-      return pose.apply(this, a);
-    };
-  });
+  await page.evaluateOnNewDocument(comptepresents);
   await page.goto(adresse);
   const ms = await (await page.waitForFunction(() => window.premier)).jsonValue();
   await page.evaluate(() => navigator.serviceWorker.ready);

@@ -10,7 +10,7 @@ import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:f
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
-import { lance, poids, sers } from '../tools/navigateur.mjs';
+import { comptepresents, lance, poids, sers } from '../tools/navigateur.mjs';
 
 const [site, photographe, photo] = process.argv.slice(2);
 const echecs = [];
@@ -28,18 +28,8 @@ for (const n of ['char', 'theend', 'blocatari', 'blosinclair', 'bloamiga', 'blor
   images[n] = url(`data/${n}.bmp`, 'image/bmp');
 
 const chromium = await lance();
-// Every present puts the picture on the canvas once: 1,524 frames and 4 screens.
-const compte = () => {
-  const pose = CanvasRenderingContext2D.prototype.putImageData;
-  window.presents = 0;
-  CanvasRenderingContext2D.prototype.putImageData = function (...a) {
-    ++presents;
-    pose.apply(this, a);
-    window.apres?.();
-  };
-};
 const seule = await chromium.newPage();
-await seule.evaluateOnNewDocument(compte);
+await seule.evaluateOnNewDocument(comptepresents);
 await seule.goto(serveur.adresse);
 // A first visit's bytes on the wire, the offline cache filled, from a host
 // that compresses by type: the pictures travel as they are.
@@ -47,7 +37,7 @@ await seule.waitForFunction(() => window.presents > 0 && navigator.serviceWorker
   { polling: 50, timeout: 90000 }).catch(() => echecs.push('first visit: no picture, no worker'));
 verifie(serveur.octets() <= 175 * 1024, `a first visit took ${serveur.octets()} bytes, over 175 KB`);
 const page = await chromium.newPage();
-await page.evaluateOnNewDocument(compte);
+await page.evaluateOnNewDocument(comptepresents);
 page.on('pageerror', (e) => echecs.push(`page error: ${e.message}`));
 // 800 x 600 on 1600 x 1200 pixels
 await page.setViewport({ width: 800, height: 640, hasTouch: true, deviceScaleFactor: 2 });

@@ -11,29 +11,12 @@ static const int sansaffichage = setenv("SDL_VIDEODRIVER", "dummy", 1);
 // Nor focus, without which SDL leaves the pads unread.
 static const int manettes = setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 1);
 
-int scenario::lance() {
-    const plateforme p = {[](Uint32 ms, void* c) {
-                              scenario& s = *static_cast<scenario*>(c);
-                              s.attentes.push_back(ms);
-                              s.temps += ms;
-                              if (s.script) s.script(s, ms);
-                          },
-                          this, graine, [](void* c) { return static_cast<scenario*>(c)->temps; }};
-    return lumor5(j, p);
-}
-
 std::vector<Uint32> sequence(int images, bool fini) {
     std::vector<Uint32> w = {2000, 400};  // welcome, block row
     w.insert(w.end(), images, 15);
     if (fini) w.push_back(400);
     w.push_back(1000);  // end screen
     return w;
-}
-
-void pousse(Uint32 type, int x) {
-    SDL_Event e{};
-    e.type = type, e.motion.x = x;
-    SDL_PushEvent(&e);
 }
 
 static std::vector<Uint32> lis(jeu& j, const SDL_Rect& r) {

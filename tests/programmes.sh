@@ -135,7 +135,7 @@ surwayland() {  # GAME [ARGS] on weston, never X11: W x H pixels of the pictures
         attends "104,104,104" $((X + 684)),$((Y + 1114))
     fi
     finit "$* on weston:"
-    ok "$*: on weston at scale 2, ${W}x$H device pixels of the pictures' colours alone, the blocks; a key ends it"
+    ok "$*: on weston at scale 2, ${W}x$H device pixels"
 }
 
 besoins() { readelf -d "$1" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1 /p' | tr -d '\n'; }
@@ -217,9 +217,7 @@ if [ "$mode" = jeu ]; then
     [ "$pris" = $'/dev/null\n/dev/null' ] || echec "closed descriptors taken by $pris"
     termine -INT
     [ "$statut" = 130 ] || echec "Ctrl+C left status $statut, not 130"
-    ok "the art generator, --version, no display, the install step without dpkg; titled, 800x600, centred;" \
-        "blocks and tank; after 1000 pointer motions a key ends it within 1.5 s; a picture missing, stdin and" \
-        "stderr closed, it plays; Ctrl+C ends it"
+    ok "after 1000 pointer motions a key ends it in $duree ms"
 elif [ "$mode" = geante ]; then  # on each renderer, before play and during it: brought back to the screen
     for rendu in opengl software; do
         SDL_RENDER_DRIVER=$rendu lance "$jeu" 2>"$tmp/dit"
@@ -232,8 +230,7 @@ elif [ "$mode" = geante ]; then  # on each renderer, before play and during it: 
         geometrie "$SW,$SH"
         finit "$rendu:"
         [ "$duree" -lt 3000 ] || echec "$rendu: a key in a window of ${SW}x$SH ended the game after $duree ms"
-        ok "$rendu: a 32767x32767 window, before and during play, brought back to the screen's ${SW}x$SH;" \
-            "a key ends it in $duree ms"
+        ok "$rendu: a 32767x32767 window brought back to ${SW}x$SH; a key ends it in $duree ms"
     done
 elif [ "$mode" = pleinecran ]; then  # a window manager gives what full screen asks
     openbox --startup "touch $tmp/wm" 2>/dev/null &
@@ -244,7 +241,6 @@ elif [ "$mode" = pleinecran ]; then  # a window manager gives what full screen a
     pareil "$tmp/accueil.png" 1280x1024+0+0 "the welcome screen"
     pleinecran
     finit
-    ok "-f: the 1280x1024 screen covered, the welcome picture and the blocks at its size"
 elif [ "$mode" = wayland ]; then  # opens on Wayland where the session has it, sharp at its scale whatever is asked
     compositeur
     export SDL_RENDER_SCALE_QUALITY=linear
@@ -257,8 +253,6 @@ elif [ "$mode" = paquet ]; then
     ! dpkg-deb -c "$paquet" | grep '^.....w' || echec "built under umask 002, the package has group-writable entries"
     deb "$paquet"
     partie "$tmp/r/usr/games/lumor5"
-    ok "$(basename "$paquet"): lintian, desktop-file-validate and appstreamcli find no fault; a decoration plugin;" \
-        "the unpacked launcher plays from elsewhere"
 elif [ "$mode" = linux ]; then  # the release, when made: its files, their sums; the portable build
     v=$(basename "$jeu" -linux-x86_64.tar.gz)
     v=${v#lumor5-}
@@ -286,8 +280,7 @@ elif [ "$mode" = linux ]; then  # the release, when made: its files, their sums;
     partie "$ici/lumor5"
     compositeur
     W=1920 H=1440 surwayland "$ici/lumor5" -f
-    ok "${3:+the release; }the portable build needs $(besoins "$ici/bin/lumor5")$glibc; its menu entry from" \
-        "an odd folder, none from one it cannot name; it plays from elsewhere"
+    ok "the portable build needs $(besoins "$ici/bin/lumor5")$glibc"
 elif [ "$mode" = arm64 ]; then  # what each needs; each plays in qemu from its pictures' folder, as natively
     v=$(basename "$jeu" -linux-aarch64.tar.gz)
     tar -C "$tmp" -xzf "$jeu" || echec "tar"
@@ -303,27 +296,14 @@ elif [ "$mode" = arm64 ]; then  # what each needs; each plays in qemu from its p
         [[ -n $p && $noms == *" $p "* ]] || echec "$b comes from '$p', which '$depend' does not name"
     done
     [ "$(dpkg-deb -f "$3" Architecture)" = arm64 ] || echec "the package is for $(dpkg-deb -f "$3" Architecture)"
-    for d in "$portable:bin/lumor5" "$paquet:$installe"; do  # a whole run from each folder, unseen (30 s)
-        (
-            cd "${d%%:*}" || exit
-            SDL_VIDEODRIVER=dummy qemu-aarch64 "${d#*:}" &>"${d%%:*}.seul"
-            echo "status $?" >>"${d%%:*}.seul"
-        ) &
-    done
-    mapfile -t entiers < <(jobs -p)
     for d in "$portable:bin/lumor5" "$paquet:$installe"; do
         cd "${d%%:*}" || echec "${d%%:*}"
         partie qemu-aarch64 "${d#*:}"
     done
-    wait "${entiers[@]}"
-    for d in "$portable" "$paquet"; do
-        [ "$(cat "$d.seul")" = "status 0" ] || echec "a whole run in $d: $(cat "$d.seul")"
-    done
     cd "$portable" || echec "$portable"
     compositeur
     W=1920 H=1440 surwayland qemu-aarch64 bin/lumor5 -f
-    ok "aarch64: the portable build needs $(besoins "$portable/bin/lumor5")$glibc; the .deb: $depend;" \
-        "both under qemu: window, welcome screen and block row, a whole run each with status 0"
+    ok "aarch64: the portable build needs $(besoins "$portable/bin/lumor5")$glibc; the .deb: $depend"
 elif [ "$mode" = windows ]; then
     export WINEPREFIX=$tmp/wine WINEDEBUG=-all HOME=$tmp WINEDLLOVERRIDES="winemenubuilder.exe,mscoree,mshtml=d"
     installeur=$(realpath "$3")
@@ -393,9 +373,6 @@ elif [ "$mode" = windows ]; then
     ! wine reg query 'HKLM\Software\The LUMOR team' >/dev/null 2>&1 || echec "a registry key left behind"
     ! wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\LUMOR' >/dev/null 2>&1 ||
         echec "the uninstaller's key left behind"
-    ok "the zip at 96 DPI: two pictures refused, blocks kept through resizes, a key ends it; at 144 DPI" \
-        "1200x900 pixels of the pictures' colours alone; a failed start's message box; the .bat in full screen;" \
-        "installed, both shortcuts, uninstalled"
 elif [ "$mode" = docs ]; then  # each fact a player reads, the same everywhere it is written
     v=$(sed -n 's/^project([^)]*VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
     for f in "NEWS.md:## $v" "paquet/changelog:lumor5 ($v)" "paquet/lumor5.metainfo.xml:<release version=\"$v\""; do
@@ -415,8 +392,6 @@ elif [ "$mode" = docs ]; then  # each fact a player reads, the same everywhere i
     ! grep -rniE 'past half|1\.[0-9]\.[0-9]_amd64' README.md docs paquet linux windows ||
         echec "a fact the code contradicts"
     ! grep -nE '[0-9]+ s once built' docs/*.md || echec "docs/ times make test, which the README alone says"
-    ok "$v in NEWS.md, the changelog and the metadata, no version written out in the docs;" \
-        "the controls said alike in 7 places"
 elif [ "$mode" = dossier ]; then  # a copy of this tree in a folder named as players name theirs: make test there
     ici="$tmp/My Games/R&D it's \$5 100%"
     mkdir -p "$ici" || echec "$ici"

@@ -55,6 +55,21 @@ export async function sers(dossier, port = 0, compression = 'rien') {
 export const poids = (dossier) => readdirSync(dossier).map((f) =>
   [f, gzipSync(readFileSync(join(dossier, f)), { level: 9 }).length]);
 
+// Run in a page before its scripts: SDL puts the picture on the canvas once a
+// present (1,524 frames and 4 screens a run), so each is counted in
+// window.presents, the first one's time kept in window.premier, and
+// window.apres() called after each where the page set it.
+export const comptepresents = () => {
+  const pose = CanvasRenderingContext2D.prototype.putImageData;
+  window.presents = 0;
+  CanvasRenderingContext2D.prototype.putImageData = function (...a) {
+    window.premier ??= performance.now();
+    ++window.presents;
+    pose.apply(this, a);
+    window.apres?.();
+  };
+};
+
 // Headless, with no network of its own: this machine has none to offer.
 export async function lance() {
   const puppeteer = (await import('puppeteer-core')).default;  // only the tests need it
