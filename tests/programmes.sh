@@ -309,6 +309,8 @@ elif [ "$mode" = windows ]; then
     installeur=$(realpath "$3")
     unzip -q -d "$tmp" "$jeu" || echec "unzip"
     cd "$tmp"/lumor5-*-windows-x86_64 || echec "no lumor5-*-windows-x86_64 in $(basename "$jeu")"
+    # The first run makes the Wine prefix, and says so: not the game's run.
+    wine lumor5.exe --version 2>/dev/null | grep -q "^lumor5 [0-9]" || echec "--version"
     rm data/lumor.bmp data/bombe.bmp || echec "rm"
     mkdir data/bombe.bmp || echec "mkdir"  # refused with its reason
     lance wine lumor5.exe 2>"$tmp/dit"
@@ -352,7 +354,6 @@ elif [ "$mode" = windows ]; then
     bat=$(winepath -w lumor5-fullscreen.bat) || echec "winepath"
     libre
     (cd / && wine cmd /c "$bat") || echec "$bat"
-    jpid=""
     cherche
     pleinecran
     xdotool key space || echec "$bat: a key"

@@ -42,11 +42,10 @@ libre() {  # no game window left, or 5 s waited
         sleep 0.1
     done
 }
-cherche() {  # the game's window into wid, looked for every 10 ms for 10 s while the game (jpid, if set) runs
-    for _ in $(seq 1000); do
+cherche() {  # the game's window into wid, looked for every 10 ms for 10 s (what Wine starts may
+    for _ in $(seq 1000); do  # stand behind a process that has ended)
         wid=$(xdotool search --name LUMOR 2>/dev/null | head -n 1)
         [ -n "$wid" ] && return
-        [ -z "${jpid:-}" ] || kill -0 "$jpid" 2>/dev/null || break
         sleep 0.01
     done
     echec "no window appeared"
