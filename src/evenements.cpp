@@ -31,10 +31,8 @@ bool etapeevenement(jeu& j, Uint64 maintenant) {
                           SDL_RENDER_DEVICE_RESET) == 1)
         j.remise = std::max(j.remise, pris.type);
     // A screen plugged in, pulled out or changed: the window's bound follows the screens.
-    if (SDL_PeepEvents(&pris, 1, SDL_GETEVENT, SDL_DISPLAYEVENT, SDL_DISPLAYEVENT) == 1) {
-        SDL_FlushEvent(SDL_DISPLAYEVENT);
+    if (SDL_PeepEvents(&pris, 1, SDL_GETEVENT, SDL_DISPLAYEVENT, SDL_DISPLAYEVENT) == 1)
         bornefenetre(j);
-    }
     // Nor are the pads' events: a moving stick would queue them ahead of a key.
     if (boutonsmanettes(j)) return true;
     // Nor a finger's own events: SDL queues a mouse motion beside each, and those
