@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -92,28 +91,6 @@ TEST(Hostile, FichiersRefuses) {
                                     0) == 0 &&
                         ligne.find(i < fin ? cas[i].raison : "No such file") != std::string::npos)
                 << ligne;
-    }
-}
-
-// Guards the loader's two lists of depths: every depth a bitmap may have, plain, run-length coded
-// or in bit fields, passes the game's own check (SDL may still refuse the picture), and every depth
-// beside them is refused by it.
-TEST(Hostile, Profondeurs) {
-    ailleurs ici;
-    const int cas[][3] = {
-        // bits, compression, accepted
-        {1, 0, 1},  {2, 0, 1},  {4, 0, 1},  {8, 0, 1},  {15, 0, 1}, {16, 0, 1}, {24, 0, 1},
-        {32, 0, 1}, {8, 1, 1},  {4, 2, 1},  {15, 3, 1}, {16, 3, 1}, {32, 3, 1}, {0, 0, 0},
-        {3, 0, 0},  {5, 0, 0},  {7, 0, 0},  {9, 0, 0},  {14, 0, 0}, {17, 0, 0}, {23, 0, 0},
-        {25, 0, 0}, {31, 0, 0}, {33, 0, 0}, {7, 1, 0},  {9, 1, 0},  {3, 2, 0},  {5, 2, 0},
-        {14, 3, 0}, {17, 3, 0}, {24, 3, 0}, {31, 3, 0}, {33, 3, 0},
-    };
-    for (const auto& c : cas) {
-        ecris("p.bmp", entete(2, 2, c[0], static_cast<Uint32>(c[1])) + std::string(1100, 1));
-        SDL_ClearError();
-        SDL_FreeSurface(chargeimage("p.bmp"));
-        const bool refuse = std::strstr(SDL_GetError(), "bits a pixel under compression");
-        EXPECT_EQ(refuse, !c[2]) << c[0] << " bits, compression " << c[1] << ": " << SDL_GetError();
     }
 }
 

@@ -34,12 +34,11 @@ void remue(SDL_Joystick* p, int n, Sint16 x) {
         SDL_JoystickSetVirtualAxis(p, k, static_cast<Sint16>(axes[k]));
 }
 
-// Guards, in one run: the event record kept through SDL's real queue; the round dead zone; one
-// width a second at full push on 15 and 30 ms frames, the rest below a pixel kept; the d-pad; the
-// pointer held within the window; the mouse taking over, the stick going on from its x, the tank
-// never drawn twice; a pad announced twice opened once; a stalled frame's travel capped; two pads
-// no faster than one; the pads' flood never before the player's event; one of two pulled out, the
-// other playing; ten plugged in and pulled out, each closed, an eleventh playing; a button ending.
+// Guards, in one run: the record kept through SDL's real queue; the round dead zone; one width a
+// second at full push on 15 and 30 ms frames, the rest below a pixel kept; the d-pad; the pointer
+// held in the window; the mouse taking over, the stick going on from its x, the tank drawn once; a
+// pad announced twice opened once; a stalled frame capped; two pads no faster than one; their flood
+// never before the player's event; one of two pulled out; ten plugged and pulled, each closed.
 TEST(Manette, DeplacementsEtFin) {
     scenario s;
     SDL_Joystick *a = nullptr, *b = nullptr, *c = nullptr;

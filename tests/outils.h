@@ -14,9 +14,7 @@ std::string joue(std::function<void(jeu&, Uint32 ms)> regard, bool plein = false
 std::vector<Uint32> sequence(int images, bool fini);  // the waits of a run
 bool toutnoir(jeu& j, const SDL_Rect& r);             // clipped to the picture
 bool seulchar(jeu& j, int x);  // the tank drawn at x, and nothing else on its row
-// Pixels where picture i (or s) drawn at `ou` differs from it, sampled at the
-// middle of each source pixel's place, clipped, skipping other sprites over it.
+// Pixels where picture i (or s) drawn at `ou` differs, sampled mid-pixel, clipped, sprites skipped.
 int ecarts(jeu& j, image i, const SDL_Rect& ou, const SDL_Surface* s = nullptr);
-// Pixels above the tank's row where an 800 x 600 picture differs from the
-// block row alone on black, with `noirs` erased.
+// Pixels above the tank's row differing from the 800 x 600 block row on black, `noirs` erased.
 int ecarts(jeu& j, const std::vector<SDL_Rect>& noirs);

@@ -74,15 +74,12 @@ TEST(Partie, SansToucheNiRedimension) {
     EXPECT_EQ(chaudes, 0) << "allocations after the first level";
 }
 
-// Guards the event and size steps: events queued before play taken one a frame, a run of motions as
-// one, a button between two runs keeping its frame, a key behind 500 motions taken in the frame
-// after them; a change of width alone or height alone; sizes from one pixel to past the screen
-// (SDL's dummy one, 1024 x 768), brought back to it; a key ending the run unpresented and without
-// the last wait; the end picture at the size of the moment. A renderer that lost the picture (and
-// on a lost device every texture) says so with an event: the field is rebuilt, and the player's
-// motion queued behind that event is still taken in the same frame. A screen's change is read
-// beside the player's event too, and the bound follows it: once no screen bounds the window, the
-// largest picture, 16384 pixels a side, still does.
+// Guards the event and size steps: queued events taken one a frame, a run of motions as one, a
+// button between two runs keeping its frame, a key behind 500 motions taken next; sizes from one
+// pixel to past the dummy screen (1024 x 768), brought back to it; a key ending the run
+// unpresented, without the last wait; the end picture at the size of the moment. A lost picture
+// (or device) and a screen's change are read beside the player's event: the field rebuilt, the
+// bound following the screens, and with none to bound it the largest picture, 16384 a side.
 TEST(Partie, EvenementsTaillesEtTouche) {
     scenario s;
     const int cibles = SDL_RENDER_TARGETS_RESET, appareil = SDL_RENDER_DEVICE_RESET;

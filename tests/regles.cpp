@@ -5,8 +5,7 @@
 
 namespace {
 
-// The state but the ships and their amplitudes, which the formation writes, member by member: the
-// bytes of padding between them mean nothing.
+// The state but the ships and amplitudes the formation writes, member by member, not padding.
 std::vector<unsigned char> hors(const jeu& j) {
     std::vector<unsigned char> v;
     const auto mets = [&](const auto&... m) {
