@@ -1,7 +1,6 @@
 // The run: start-up, welcome screen, block row, six levels, end screen, teardown.
 #include "lumor5.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

@@ -78,10 +78,9 @@ void presente(jeu& j) {
     ++j.presentations;
 }
 
-// Moving sprites are painted over after the present, so each frame starts
-// from the retained picture without them.
-// Two at a time: the GPU renderers fill with triangles, and take the corners
-// of four rectangles from the heap (of three or fewer, from the stack).
+// Moving sprites are painted over after the present, so each frame starts from
+// the retained picture without them; two at a time, since the GPU renderers fill
+// with triangles and take four rectangles' corners from the heap, fewer from the stack.
 void efface(jeu& j) {
     for (const SDL_Rect* r : {j.vaisseaux, j.vaisseaux + 2, j.bombes, j.bombes + 2})
         SDL_RenderFillRects(j.renderer.get(), r, 2);

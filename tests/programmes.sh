@@ -1,6 +1,5 @@
 #!/bin/bash
-# The programs themselves, one mode a test, each told in docs/essais.md.
-# A step that fails ends the test with one line naming it.
+# The programs themselves, one mode a test, each told in docs/essais.md; a failed step says which.
 # Usage: tests/programmes.sh GAME jeu PEINTRE | GAME geante|pleinecran|wayland
 #        | GAME paquet CPACKCONFIG | ZIP windows SETUP | TARGZ linux [RELEASE] | TARGZ arm64 DEB
 set -u
