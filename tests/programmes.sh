@@ -179,7 +179,7 @@ if [ "$mode" = jeu ]; then
     diff -r "$tmp/peint" data || echec "data/ differs"
     vu=$("$jeu" --version)
     [[ $vu == "lumor5 "[0-9]* ]] || echec "--version said '$vu'"
-    "$jeu" --help >/dev/null || echec "--help"  # what it says, the docs' test reads
+    { aide=$("$jeu" --help) && [[ $aide == *"-f, --fullscreen"*"any key"* ]]; } || echec "--help said '$aide'"
     sans=$(env -u DISPLAY -u WAYLAND_DISPLAY "$jeu" 2>&1)
     [[ $? == 1 && $sans == *"lumor5: no display to open a window on: "*"offscreen driver" ]] || echec "$sans"
     non=$(SDL_VIDEODRIVER=introuvable "$jeu" 2>&1)
