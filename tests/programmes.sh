@@ -211,15 +211,15 @@ if [ "$mode" = jeu ]; then
     termine -INT
     [ "$statut" = 130 ] || echec "Ctrl+C left status $statut, not 130"
     ok "after 1000 pointer motions a key ends it in $duree ms"
-elif [ "$mode" = geante ]; then  # on each renderer, before play and during it: brought back to the screen
-    for rendu in opengl software; do
+elif [ "$mode" = geante ]; then  # on each renderer, in play: brought back to the screen, both sides or one
+    for passe in opengl:32767 software:800; do
+        rendu=${passe%:*} large=${passe#*:}
         SDL_RENDER_DRIVER=$rendu lance "$jeu" 2>"$tmp/dit"
         blocs
-        xdotool windowsize "$wid" 32767 32767 || echec "$rendu: windowsize"
-        geometrie "$SW,$SH"
+        xdotool windowsize "$wid" "$large" 32767 || echec "$rendu: windowsize"
+        geometrie "$((large < SW ? large : SW)),$SH"
         finit "$rendu:"
         [ "$duree" -lt 3000 ] || echec "$rendu: a key in a window of ${SW}x$SH ended the game after $duree ms"
-        ok "$rendu: a 32767x32767 window brought back to ${SW}x$SH; a key ends it in $duree ms"
     done
 elif [ "$mode" = pleinecran ]; then  # a window manager gives what full screen asks
     openbox --startup "touch $tmp/wm" 2>/dev/null &
