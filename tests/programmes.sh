@@ -12,7 +12,6 @@ trap 'kill $(jobs -p) 2>/dev/null; [ -z "${WINEPREFIX:-}" ] || wineserver -k; rm
 titre="essai  SDL2 LUMOR -  fenêtre redimensionnable - pressez une touche pour sortir"
 titre+=" - utiliser la Souris pour deplacer le Char"
 echec() { echo "FAIL: $*"; exit 1; }
-ok() { echo "ok: $* ($SECONDS s)"; }
 # shellcheck source=tools/ecran.sh
 . tools/ecran.sh
 for o in Xvfb xdotool import compare desktop-file-validate; do
@@ -129,7 +128,6 @@ surwayland() {  # GAME [ARGS] on weston, never X11: W x H pixels of the pictures
         attends "104,104,104" $((X + 684)),$((Y + 1114))
     fi
     finit "$* on weston:"
-    ok "$*: on weston at scale 2, ${W}x$H device pixels"
 }
 
 besoins() { readelf -d "$1" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1 /p' | tr -d '\n'; }
@@ -210,11 +208,14 @@ if [ "$mode" = jeu ]; then
     [ "$pris" = $'/dev/null\n/dev/null' ] || echec "closed descriptors taken by $pris"
     termine -INT
     [ "$statut" = 130 ] || echec "Ctrl+C left status $statut, not 130"
-    ok "after 1000 pointer motions a key ends it in $duree ms"
-elif [ "$mode" = geante ]; then  # on each renderer, in play: brought back to the screen, both sides or one
+elif [ "$mode" = geante ]; then  # on each renderer, before and in play: brought back, both sides or one
     for passe in opengl:32767 software:800; do
         rendu=${passe%:*} large=${passe#*:}
         SDL_RENDER_DRIVER=$rendu lance "$jeu" 2>"$tmp/dit"
+        pareil "$accueil" "800x600+$X+$Y" "$rendu: the welcome screen"  # shown: SDL undoes a resize made before it
+        xdotool windowsize "$wid" "$large" 32767 || echec "$rendu: windowsize"
+        geometrie "$((large < SW ? large : SW)),$SH"
+        xdotool windowsize "$wid" 800 600 || echec "$rendu: windowsize"
         blocs
         xdotool windowsize "$wid" "$large" 32767 || echec "$rendu: windowsize"
         geometrie "$((large < SW ? large : SW)),$SH"
@@ -266,7 +267,6 @@ elif [ "$mode" = linux ]; then  # the release, when made: its files, their sums;
     partie "$ici/lumor5"
     compositeur
     W=1920 H=1440 surwayland "$ici/lumor5" -f
-    ok "the portable build needs $(besoins "$ici/bin/lumor5")$glibc"
 elif [ "$mode" = arm64 ]; then  # what each needs; each plays in qemu from its pictures' folder, as natively
     v=$(basename "$jeu" -linux-aarch64.tar.gz)
     tar -C "$tmp" -xzf "$jeu" || echec "tar"
@@ -288,7 +288,6 @@ elif [ "$mode" = arm64 ]; then  # what each needs; each plays in qemu from its p
     cd "$portable" || echec "$portable"
     compositeur
     W=1920 H=1440 surwayland qemu-aarch64 bin/lumor5 -f
-    ok "aarch64: the portable build needs $(besoins "$portable/bin/lumor5")$glibc; the .deb: $depend"
 elif [ "$mode" = windows ]; then
     export WINEPREFIX=$tmp/wine WINEDEBUG=-all HOME=$tmp WINEDLLOVERRIDES="winemenubuilder.exe,mscoree,mshtml=d"
     installeur=$(realpath "$3")
