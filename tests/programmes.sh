@@ -18,7 +18,8 @@ for o in Xvfb xdotool import compare desktop-file-validate; do
     command -v "$o" >/dev/null || echec "$o is missing: tools/dependances.sh installs it"
 done
 
-fenetre() {  # the game's window: its title, 800 x 600, centred
+fenetre() {  # the game's window: its title (once SDL is done making the window), 800 x 600, centred
+    for _ in $(seq 50); do [ "$(xdotool getwindowname "$wid" 2>&1)" = "$titre" ] && break; lisgeometrie; done
     [ "$(xdotool getwindowname "$wid")" = "$titre" ] || echec "title '$(xdotool getwindowname "$wid")'"
     [ "$WIDTH,$HEIGHT,$X,$Y" = "800,600,$(((SW - 800) / 2)),$(((SH - 600) / 2))" ] || echec "at $X,$Y: ${WIDTH}x$HEIGHT"
 }

@@ -50,7 +50,8 @@ cherche() {  # the game's window into wid, looked for every 10 ms for 10 s (what
     done
     echec "no window appeared"
 }
-lisgeometrie() {  # the window's X, Y, WIDTH and HEIGHT
+lisgeometrie() {  # the window's X, Y, WIDTH and HEIGHT; found anew where SDL made it again
+    xdotool getwindowname "$wid" >/dev/null 2>&1 || cherche  # (a renderer that wants OpenGL does)
     read -r X Y WIDTH HEIGHT < <(xdotool getwindowgeometry --shell "$wid" 2>/dev/null |
         awk -F= '{ v[$1] = $2 } END { print v["X"], v["Y"], v["WIDTH"], v["HEIGHT"] }')
 }
