@@ -184,6 +184,7 @@ int main(int argc, char* argv[]) {
         m.s.j.largeur = m.s.j.largeurnew = 3840;
         m.s.j.hauteur = m.s.j.hauteurnew = 2160;
         m.s.j.bornesecrans = false;
+        m.s.graine = 2026;
         m.s.script = attente;
         m.images = 300;
         m.references = false;

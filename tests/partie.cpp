@@ -24,7 +24,6 @@ TEST(Partie, SansToucheNiRedimension) {
     std::vector<SDL_Rect> posees;  // where bombs stood at a present
     s.attentes.reserve(1600);      // allocations are counted from wait to wait
     long allocations = 0, chaudes = 0;
-    setenv("SDL_RENDER_SCALE_QUALITY", "linear", 1);  // asked from outside: it must not blur
     comptesdl(true);
     s.script = [&](scenario& s, Uint32 ms) {
         jeu& j = s.j;
@@ -64,7 +63,7 @@ TEST(Partie, SansToucheNiRedimension) {
         allocations = allocationsfaites();
     };
     EXPECT_EQ(s.lance(), 0);
-    comptesdl(false), unsetenv("SDL_RENDER_SCALE_QUALITY");
+    comptesdl(false);
     EXPECT_EQ(s.attentes, sequence(1524, true));
     EXPECT_TRUE(s.j.presentations == 3 + 1524 + 1 && !s.j.window && !s.j.toile && !s.j.surfaces[0])
         << "end screen, then all released";
