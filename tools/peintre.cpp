@@ -11,6 +11,7 @@
 // The output is the same to the byte on every run and every machine.
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -348,35 +349,39 @@ bool enregistreico(const std::string& chemin) {
 }
 
 // One row of palette indexes, run-length coded as a bitmap codes them at 8 or
-// 4 bits a pixel: runs of one colour, and the rest as literal stretches.
+// 4 bits a pixel: runs of one byte, and the rest as literal stretches. At 4 bits
+// every command covers whole bytes, two pixels each, but for the row's last odd
+// pixel: SDL 3's reader starts each command on a byte.
 void coderangee(std::string& o, const std::vector<Uint8>& v, int bits) {
-    const size_t n = v.size();
+    std::vector<Uint8> u;  // the row's bytes
+    for (size_t x = 0; x < v.size(); ++x)
+        if (bits == 8 || x % 2 == 0)
+            u.push_back(static_cast<Uint8>(bits == 8 ? v[x] : v[x] << 4));
+        else
+            u.back() = static_cast<Uint8>(u.back() | v[x]);
+    const size_t n = u.size(), parbyte = bits == 8 ? 1 : 2, plus = 255 / parbyte;
     const auto serie = [&](size_t x) {
         size_t y = x;
-        while (y < n && y - x < 255 && v[y] == v[x]) ++y;
+        while (y < n && y - x < plus && u[y] == u[x]) ++y;
         return y - x;
+    };
+    const auto pixels = [&](size_t x, size_t r) {
+        return static_cast<char>(std::min(parbyte * (x + r), v.size()) - parbyte * x);
     };
     for (size_t x = 0; x < n;) {
         size_t r = serie(x);
         if (r < 2) {  // a literal stretch, up to the next run of three
             size_t y = x;
-            while (y < n && y - x < 255 && serie(y) < 3) ++y;
+            while (y < n && y - x < plus && serie(y) < 3) ++y;
             r = y - x;
         }
-        if (r >= 3 && serie(x) < r) {
-            o += '\0', o += static_cast<char>(r);
-            const size_t debut = o.size();
-            for (size_t k = 0; k < r; ++k)
-                if (bits == 8)
-                    o += static_cast<char>(v[x + k]);
-                else if (k % 2 == 0)
-                    o += static_cast<char>(v[x + k] << 4);
-                else
-                    o.back() = static_cast<char>(o.back() | v[x + k]);
-            if ((o.size() - debut) % 2) o += '\0';  // literals end on a 16-bit boundary
+        if (static_cast<Uint8>(pixels(x, r)) >= 3 && serie(x) < r) {
+            o += '\0', o += pixels(x, r);
+            o.append(u.begin() + static_cast<long>(x), u.begin() + static_cast<long>(x + r));
+            if (r % 2) o += '\0';  // literals end on a 16-bit boundary
         } else {
-            r = serie(x) > 1 ? serie(x) : 1;
-            o += static_cast<char>(r), o += static_cast<char>(bits == 8 ? v[x] : v[x] * 17);
+            r = std::max<size_t>(serie(x), 1);
+            o += pixels(x, r), o += static_cast<char>(u[x]);
         }
         x += r;
     }
