@@ -52,7 +52,6 @@ TEST(Manette, DeplacementsEtFin) {
         jeu& j = s.j;
         const int n = s.image(), x = j.rectchar.x;
         if (ms == dureeaccueil) {
-            SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);  // the window's own, before play
             a = branche();
             manche(a, 5000, -5000);  // at rest on a worn stick: inside the round zone
             SDL_JoystickSetVirtualAxis(a, SDL_CONTROLLER_AXIS_RIGHTX, 32767);

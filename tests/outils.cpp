@@ -82,7 +82,6 @@ std::string joue(std::function<void(jeu&, Uint32 ms)> regard, bool plein) {
     scenario s;
     s.j.pleinecran = plein;
     s.script = [&](scenario& s, Uint32 ms) {
-        if (ms == dureeaccueil) SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
         if (ms != dureeimage) regard(s.j, ms);
         if (ms == dureeimage) pousse(SDL_KEYDOWN);
     };

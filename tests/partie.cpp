@@ -91,11 +91,8 @@ TEST(Partie, EvenementsTaillesEtTouche) {
     s.script = [&](scenario& s, Uint32 ms) {
         jeu& j = s.j;
         const int n = s.image();
-        if (ms == dureeaccueil) {
-            SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-            for (int k = 0; k < 11; ++k)
-                pousse(k == 5 ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEMOTION, 100 + 10 * k);
-        }
+        for (int k = 0; k < 11 && ms == dureeaccueil; ++k)
+            pousse(k == 5 ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEMOTION, 100 + 10 * k);
         if (ms == dureefin) {
             EXPECT_EQ(j.presentations, presentees + 1) << "the key's frame is not presented";
             EXPECT_EQ(ecarts(j, imagetheend, {0, 0, 1000, 700}), 0);
