@@ -38,8 +38,12 @@ bool demarrevideo() {
     // An SDL_VIDEODRIVER set but empty asks for nothing, yet would win over a plain hint.
     const char* demande = SDL_getenv("SDL_VIDEODRIVER");
     const char* session = SDL_getenv("WAYLAND_DISPLAY");
-    if ((!demande || !*demande) && session && *session) {
-        SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "wayland,x11", SDL_HINT_OVERRIDE);
+    const char* serveurx = SDL_getenv("DISPLAY");
+    // On X11 alone, X11 first: SDL 3 tries Wayland first, and libwayland then prints
+    // a line of its own when the desktop set no XDG_RUNTIME_DIR.
+    const char* ordre = session && *session ? "wayland,x11" : serveurx && *serveurx ? "x11" : nullptr;
+    if ((!demande || !*demande) && ordre) {
+        SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, ordre, SDL_HINT_OVERRIDE);
         if (SDL_Init(SDL_INIT_VIDEO) == 0) return true;
         SDL_ResetHint(SDL_HINT_VIDEODRIVER);  // neither answered: SDL's own order
     }
@@ -76,8 +80,12 @@ bool demarre(jeu& j) {
     }
     // The desktop's own mode: nothing is left in another if the game is killed.
     const Uint32 plein = j.pleinecran ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
-    j.window.reset(SDL_CreateWindow(titre, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                    j.largeur, j.hauteur,
+    // Made the screen's size too: without a window manager to act on full screen (a kiosk, a
+    // bare xinit) SDL 2 on X11 would leave the window at 800 x 600 and lay out for the screen.
+    SDL_Rect ecran = {SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, j.largeur, j.hauteur};
+    if (plein && SDL_GetDisplayBounds(0, &ecran) != 0)
+        ecran = {SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, j.largeur, j.hauteur};
+    j.window.reset(SDL_CreateWindow(titre, ecran.x, ecran.y, ecran.w, ecran.h,
                                     SDL_WINDOW_RESIZABLE | hautedensite | plein));
     if (!j.window) return echec("cannot create the window");
     // In full screen, everything laid out at start-up is laid out at the screen's size.
