@@ -41,6 +41,15 @@ void comptesdl(bool oui) {
         SDL_SetMemoryFunctions(mallocsdl, callocsdl, reallocsdl, freesdl);
 }
 
+// Every form of new a library may call is counted and taken from malloc, as every delete gives
+// back to free: GCC 14's std::stable_sort takes its buffer with the nothrow form.
+void* operator new(size_t n, const std::nothrow_t&) noexcept {
+    ++allocations;
+    return std::malloc(n ? n : 1);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+    std::free(p);
+}
 void* operator new(size_t n) {
     ++allocations;
     if (void* p = std::malloc(n ? n : 1)) return p;
