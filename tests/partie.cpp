@@ -107,6 +107,7 @@ TEST(Partie, EvenementsTaillesEtTouche) {
             }
             if (n == t[0] && t[3] == ecran)  // a screen changed, and none bounds the window now
                 j.bornesecrans = false, SDL_SetWindowMaximumSize(j.window.get(), 1000, 700);
+            if (n == t[0]) SDL_PumpEvents(), SDL_FlushEvent(SDL_WINDOWEVENT);  // SDL 3 sends more
             if (n == t[0] && t[3]) pousse(t[3]), pousse(SDL_MOUSEMOTION, t[0]);
             const int cote = n > 296 ? 16384 : 0;  // the screen at most, then the largest picture
             const int w = std::min(t[1], cote ? cote : 1024), h = std::min(t[2], cote ? cote : 768);
