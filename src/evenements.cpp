@@ -26,12 +26,16 @@ bool etapeevenement(jeu& j, Uint64 maintenant) {
     SDL_PumpEvents();
     // Direct3D loses the picture when its device resets (a resize, a lost device).
     // SDL's word of it is not the player's one event of the frame: it is kept aside.
+    // Each look asks first whether there is anything: SDL 3 beneath SDL 2 allocates for every
+    // SDL_PeepEvents call, and a frame of a resting game allocates nothing.
     SDL_Event pris;
-    while (SDL_PeepEvents(&pris, 1, SDL_GETEVENT, SDL_RENDER_TARGETS_RESET,
+    while (SDL_HasEvents(SDL_RENDER_TARGETS_RESET, SDL_RENDER_DEVICE_RESET) &&
+           SDL_PeepEvents(&pris, 1, SDL_GETEVENT, SDL_RENDER_TARGETS_RESET,
                           SDL_RENDER_DEVICE_RESET) == 1)
         j.remise = std::max(j.remise, pris.type);
     // A screen plugged in, pulled out or changed: the window's bound follows the screens.
-    if (SDL_PeepEvents(&pris, 1, SDL_GETEVENT, SDL_DISPLAYEVENT, SDL_DISPLAYEVENT) == 1)
+    if (SDL_HasEvent(SDL_DISPLAYEVENT) &&
+        SDL_PeepEvents(&pris, 1, SDL_GETEVENT, SDL_DISPLAYEVENT, SDL_DISPLAYEVENT) == 1)
         bornefenetre(j);
     // Nor are the pads' events: a moving stick would queue them ahead of a key.
     if (boutonsmanettes(j)) return true;
@@ -41,7 +45,8 @@ bool etapeevenement(jeu& j, Uint64 maintenant) {
     const bool pousse = poussemanettes(j, maintenant);
     // Taken without pumping again, and kept only when there was one: SDL may
     // write into the record when the queue is empty.
-    const bool unpris = SDL_PeepEvents(&pris, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1;
+    const bool unpris = SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) &&
+                        SDL_PeepEvents(&pris, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1;
     if (unpris) rattrape(pris), j.evenement = pris;
     // The mouse takes over at once, and the pads go on from its x; a pad's move
     // is left in the record as a motion, so the tank rests there afterwards.

@@ -53,7 +53,8 @@ double poussee(SDL_GameController* m) {
 bool boutonsmanettes(jeu& j) {
     SDL_Event e[16];
     int n;
-    while ((n = SDL_PeepEvents(e, 16, SDL_GETEVENT, SDL_JOYAXISMOTION, SDL_FINGERDOWN - 1)) > 0)
+    while (SDL_HasEvents(SDL_JOYAXISMOTION, SDL_FINGERDOWN - 1) &&
+           (n = SDL_PeepEvents(e, 16, SDL_GETEVENT, SDL_JOYAXISMOTION, SDL_FINGERDOWN - 1)) > 0)
         for (int k = 0; k < n; ++k) {
             if (e[k].type == SDL_CONTROLLERDEVICEADDED) branche(j, e[k].cdevice.which);
             if (e[k].type == SDL_CONTROLLERDEVICEREMOVED) debranche(j, e[k].cdevice.which);

@@ -24,7 +24,9 @@ TEST(Partie, SansToucheNiRedimension) {
     std::vector<SDL_Rect> posees;  // where bombs stood at a present
     s.attentes.reserve(1600);      // allocations are counted from wait to wait
     long allocations = 0, chaudes = 0;
-    comptesdl(true);
+    SDL_version v;  // SDL 3 beneath SDL 2 (2.32.50 and up) allocates in its own present
+    SDL_GetVersion(&v);
+    comptesdl(v.patch < 50);  // there, only the game's own allocations are counted
     s.script = [&](scenario& s, Uint32 ms) {
         jeu& j = s.j;
         const int n = s.image();
@@ -59,7 +61,7 @@ TEST(Partie, SansToucheNiRedimension) {
         for (int k = 1; k <= 300 && n == 60; ++k)  // as SDL queues a drag: a motion, a finger's
             pousse(SDL_MOUSEMOTION, 400 + k), pousse(SDL_FINGERMOTION);
         if (n == 11 || n == 60 || n == 61) EXPECT_TRUE(seulchar(j, n < 61 ? 300 : 700)) << n;
-        if (n % 100 == 5) pousse(SDL_QUIT);  // the close button does not end the game
+        if (n % 100 == 5 && n < 254) pousse(SDL_QUIT);  // the close button does not end the game
         allocations = allocationsfaites();
     };
     EXPECT_EQ(s.lance(), 0);
