@@ -39,10 +39,13 @@ bool demarrevideo() {
     const char* demande = SDL_getenv("SDL_VIDEODRIVER");
     const char* session = SDL_getenv("WAYLAND_DISPLAY");
     const char* serveurx = SDL_getenv("DISPLAY");
-    // On X11 alone, X11 first: SDL 3 tries Wayland first, and libwayland then prints
-    // a line of its own when the desktop set no XDG_RUNTIME_DIR.
-    const char* ordre = session && *session ? "wayland,x11" : serveurx && *serveurx ? "x11" : nullptr;
-    if ((!demande || !*demande) && ordre) {
+    // On X11 alone, X11 first; with neither, the console's driver, then the one that shows
+    // nothing, as SDL 2 falls back to. SDL 3 would try Wayland, whose library prints a line of
+    // its own when no XDG_RUNTIME_DIR is set, and has no fallback that says why it failed.
+    const char* ordre = session && *session     ? "wayland,x11"
+                        : serveurx && *serveurx ? "x11"
+                                                : "kmsdrm,offscreen";
+    if (!demande || !*demande) {
         SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, ordre, SDL_HINT_OVERRIDE);
         if (SDL_Init(SDL_INIT_VIDEO) == 0) return true;
         SDL_ResetHint(SDL_HINT_VIDEODRIVER);  // neither answered: SDL's own order
