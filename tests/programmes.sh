@@ -31,10 +31,10 @@ termine() {  # a key, or the signal $1; sets statut and duree (ms)
     statut=$?
     duree=$((($(date +%s%N) - debut) / 1000000))
 }
-finit() {  # a key ends it with status 0, saying nothing but libdecor's words where it has no plugin
-    termine
+finit() {  # a key ends it with status 0, saying nothing but libdecor's words where it has no plugin, and
+    termine  # Mesa's where it finds no GPU (Debian testing's)
     grep -v -e "^Couldn't open plugin directory" -e '^No plugins found, falling back on no decorations' \
-        "$tmp/dit" >"$tmp/sien"
+        -e '^libEGL warning: ' -e '^MESA: error: ' -e '^$' "$tmp/dit" >"$tmp/sien"
     [ "$statut" = 0 ] || echec "$* status $statut, said: $(cat "$tmp/dit")"
     [ ! -s "$tmp/sien" ] || echec "$* said: $(cat "$tmp/dit")"
 }
@@ -214,6 +214,7 @@ elif [ "$mode" = geante ]; then  # on each renderer, before and in play: brought
         rendu=${passe%:*} large=${passe#*:}
         SDL_RENDER_DRIVER=$rendu lance "$jeu" 2>"$tmp/dit"
         pareil "$accueil" "800x600+$X+$Y" "$rendu: the welcome screen"  # shown: SDL undoes a resize made before it
+        lisgeometrie  # the window SDL 3 makes anew for OpenGL may have come after the search
         xdotool windowsize "$wid" "$large" 32767 || echec "$rendu: windowsize"
         geometrie "$((large < SW ? large : SW)),$SH"
         xdotool windowsize "$wid" 800 600 || echec "$rendu: windowsize"
