@@ -1,6 +1,6 @@
 #!/bin/bash
 # The programs themselves, one mode a test, each told in docs/essais.md; a failed step says which.
-# Usage: tests/programmes.sh GAME jeu PEINTRE | GAME geante|pleinecran|wayland
+# Usage: tests/programmes.sh GAME jeu PEINTRE | GAME geante|pleinecran|wayland|installe
 #        | GAME paquet CPACKCONFIG | ZIP windows SETUP | TARGZ linux [RELEASE] | TARGZ arm64 DEB
 set -u
 jeu=$(realpath "$1")
@@ -243,6 +243,8 @@ elif [ "$mode" = wayland ]; then  # opens on Wayland where the session has it, s
     W=1600 H=1200 surwayland "$jeu"
     # On SDL's software renderer too; SDL_VIDEODRIVER set but empty: SDL's own choice, so Wayland.
     W=1920 H=1440 surwayland env SDL_VIDEODRIVER= SDL_RENDER_DRIVER=software "$jeu" -f
+elif [ "$mode" = installe ]; then  # the package installed on a fresh system
+    partie "$jeu"
 elif [ "$mode" = paquet ]; then
     (umask 002 && cpack --config "$3" -B "$tmp/deb" >/dev/null) || echec "cpack"
     paquet=$(echo "$tmp"/deb/lumor5_*.deb)
