@@ -36,7 +36,7 @@ PEINT = $(CONFIGURE) $(JEU) -DLUMOR_TESTS=OFF && $(call BUILD,$(JEU),peintre) &&
   mkdir -p $(1) && ./$(JEU)/tools/peintre --icone $(1)
 
 .PHONY: run test check bench build clean images screenshots package web site windows linux arm64 \
-  release nouvelles reproduce fuzz
+  release nouvelles reproduce fuzz fresh
 
 run: build
 	./$(JEU)/lumor5
@@ -64,11 +64,21 @@ test:
 # Chromium, and the release's files. The release is made from a git repository;
 # the sources' tarball checks the rest.
 PUBLIE := $(if $(wildcard .git),release)
-check: site node_modules windows linux arm64 $(PUBLIE)
+check: site node_modules windows linux arm64 package $(PUBLIE)
 	@tools/dependances.sh check
 	@$(call ESSAIE,-DLUMOR_CIBLES=ON -DLUMOR_WEB=$(ICI)/$(WEB)/site -DLUMOR_WINDOWS=$(ICI)/$(WINDOWS) \
 	  -DLUMOR_LINUX=$(ICI)/$(LINUX) -DLUMOR_ARM64=$(ICI)/$(ARM64) \
 	  -DLUMOR_RELEASE=$(if $(PUBLIE),$(ICI)/$(RELEASE)))
+	@$(if $(PUBLIE),$(SYSTEMES))
+
+# Debian 13 and Debian testing (SDL 3 beneath SDL 2), each a fresh minimal system made by
+# debootstrap: a clean clone's make test in it, bare and with a desktop's extras, then the
+# package built here installed and played. A clone needs a git repository.
+SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
+SYSTEMES = $(SUDO) tools/frais.sh $(PAQUET)/lumor5_$(VERSION)_amd64.deb trixie testing
+fresh: package
+	@tools/dependances.sh fresh
+	@$(SYSTEMES)
 
 bench: site node_modules
 	@tools/dependances.sh bench

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages a command needs, only those that are missing.
 # Usage: tools/dependances.sh run|test|check|screenshots|bench|package|web|windows|linux|arm64|
-#        release|reproduce|fuzz
+#        release|reproduce|fuzz|fresh
 set -e
 paquets="g++ make cmake libsdl2-dev zlib1g-dev"
 paquetage="dpkg-dev file lintian desktop-file-utils appstream"
@@ -13,7 +13,9 @@ publication="$paquetage emscripten node-terser g++-mingw-w64-x86-64 nsis zip $ar
 essais="libgtest-dev xvfb xdotool imagemagick valgrind openbox weston desktop-file-utils"
 case "$1" in
   test) paquets="$paquets $essais" ;;
-  check) paquets="$paquets $essais chromium $publication wine wine64 unzip shellcheck libwayland-client0:arm64" ;;
+  check) paquets="$paquets $essais chromium $publication wine wine64 unzip shellcheck libwayland-client0:arm64
+    debootstrap git" ;;
+  fresh) paquets="$paquets debootstrap git" ;;
   screenshots) paquets="$paquets libgtest-dev chromium" ;;
   arm64) paquets="$paquets $paquetage $arm64" ;;
   web) paquets="$paquets emscripten node-terser dpkg-dev" ;;
