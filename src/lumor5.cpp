@@ -33,13 +33,13 @@ bool invisible() {
 // game's pixels a block of them, instead of a 1x window the system blurs up.
 bool demarrevideo() {
 #if defined(__linux__)
-    // In a Wayland session XWayland's windows are blurred or tiny at any scale:
-    // Wayland first, X11 after it. The player's SDL_VIDEODRIVER wins over both.
-    // An SDL_VIDEODRIVER set but empty asks for nothing, yet would win over a plain hint.
     // SDL 3 beneath SDL 2 makes Wayland windows in the screen's pixels, half as large at 200 %:
     // in points, as SDL 2 does, unless the player asks otherwise.
     if (!SDL_getenv("SDL_VIDEO_WAYLAND_SCALE_TO_DISPLAY"))
         SDL_SetHintWithPriority("SDL_VIDEO_WAYLAND_SCALE_TO_DISPLAY", "0", SDL_HINT_OVERRIDE);
+    // In a Wayland session XWayland's windows are blurred or tiny at any scale:
+    // Wayland first, X11 after it. The player's SDL_VIDEODRIVER wins over both.
+    // An SDL_VIDEODRIVER set but empty asks for nothing, yet would win over a plain hint.
     const char* demande = SDL_getenv("SDL_VIDEODRIVER");
     const char* session = SDL_getenv("WAYLAND_DISPLAY");
     const char* serveurx = SDL_getenv("DISPLAY");
