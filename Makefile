@@ -71,11 +71,11 @@ check: site node_modules windows linux arm64 package $(PUBLIE)
 	  -DLUMOR_RELEASE=$(if $(PUBLIE),$(ICI)/$(RELEASE)))
 	@$(if $(PUBLIE),$(SYSTEMES))
 
-# Debian 13 and Debian testing (SDL 3 beneath SDL 2), each a fresh minimal system made by
+# Debian 12, 13 and testing (SDL 3 beneath SDL 2), each a fresh minimal system made by
 # debootstrap: a clean clone's make test in it, bare and with a desktop's extras, then the
 # package built here installed and played. A clone needs a git repository.
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
-SYSTEMES = $(SUDO) tools/frais.sh $(PAQUET)/lumor5_$(VERSION)_amd64.deb trixie testing
+SYSTEMES = $(SUDO) tools/frais.sh $(PAQUET)/lumor5_$(VERSION)_amd64.deb bookworm trixie testing
 fresh: package
 	@tools/dependances.sh fresh
 	@$(SYSTEMES)

@@ -23,7 +23,7 @@ demonte() {  # every mount under the system, deepest first; the folder removed o
     rm -rf --one-file-system "$systeme"
     systeme=""
 }
-trap 'demonte; rmdir "$racine" 2>/dev/null || true' EXIT
+trap 'demonte; rm -f "$racine/journal"; rmdir "$racine" 2>/dev/null || true' EXIT
 dans() { chroot "$systeme" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
     DEBIAN_FRONTEND=noninteractive "$@"; }
 etape() {  # WHAT COMMAND...: the step's output kept, shown when it fails
