@@ -10,9 +10,9 @@ namespace {
 
 // Guards the run's order and what each step leaves in the retained picture: the timed sequence; the
 // welcome and block-row pictures; a frame drawing, waiting, presenting, then erasing; the
-// scheduler's draws; the tank on the mouse; the close button ignored; the notches and the clean sky
-// at the end; no allocation once level one has warmed SDL's pools; a run of a thousand motions, or
-// a finger's drag, taken as one: the tank drawn at the last.
+// scheduler's draws; no tank before a motion, then on the mouse; the close button ignored; the
+// notches and the clean sky at the end; no allocation once level one has warmed SDL's pools; a run
+// of a thousand motions, or a finger's drag, taken as one: the tank drawn at the last.
 TEST(Partie, SansToucheNiRedimension) {
     scenario s;
     s.graine = 4242;
@@ -60,6 +60,7 @@ TEST(Partie, SansToucheNiRedimension) {
         for (int k = 0; k < 1000 && n == 10; ++k) pousse(SDL_MOUSEMOTION, k < 999 ? k % 790 : 300);
         for (int k = 1; k <= 300 && n == 60; ++k)  // as SDL queues a drag: a motion, a finger's
             pousse(SDL_MOUSEMOTION, 400 + k), pousse(SDL_FINGERMOTION);
+        if (n == 9) EXPECT_TRUE(toutnoir(j, {0, hauteurchar(600), 800, 50})) << "an early tank";
         if (n == 11 || n == 60 || n == 61) EXPECT_TRUE(seulchar(j, n < 61 ? 300 : 700)) << n;
         if (n % 100 == 5 && n < 254) pousse(SDL_QUIT);  // the close button does not end the game
         allocations = allocationsfaites();
