@@ -348,17 +348,11 @@ bool enregistreico(const std::string& chemin) {
     return false;
 }
 
-// One row of palette indexes, run-length coded as a bitmap codes them at 8 or
-// 4 bits a pixel: runs of one byte, and the rest as literal stretches. At 4 bits
-// every command covers whole bytes, two pixels each, but for the row's last odd
-// pixel: SDL 3's reader starts each command on a byte.
-void coderangee(std::string& o, const std::vector<Uint8>& v, int bits) {
-    std::vector<Uint8> u;  // the row's bytes
-    for (size_t x = 0; x < v.size(); ++x)
-        if (bits == 8 || x % 2 == 0)
-            u.push_back(static_cast<Uint8>(bits == 8 ? v[x] : v[x] << 4));
-        else
-            u.back() = static_cast<Uint8>(u.back() | v[x]);
+// One row's packed palette indexes, largeur pixels, run-length coded as a bitmap
+// codes them at 8 or 4 bits a pixel: runs of one byte, and the rest as literal
+// stretches. At 4 bits every command covers whole bytes, two pixels each, but for
+// the row's last odd pixel: SDL 3's reader starts each command on a byte.
+void coderangee(std::string& o, const std::string& u, size_t largeur, int bits) {
     const size_t n = u.size(), parbyte = bits == 8 ? 1 : 2, plus = 255 / parbyte;
     const auto serie = [&](size_t x) {
         size_t y = x;
@@ -366,7 +360,7 @@ void coderangee(std::string& o, const std::vector<Uint8>& v, int bits) {
         return y - x;
     };
     const auto pixels = [&](size_t x, size_t r) {
-        return static_cast<char>(std::min(parbyte * (x + r), v.size()) - parbyte * x);
+        return static_cast<char>(std::min(parbyte * (x + r), largeur) - parbyte * x);
     };
     for (size_t x = 0; x < n;) {
         size_t r = serie(x);
@@ -377,11 +371,11 @@ void coderangee(std::string& o, const std::vector<Uint8>& v, int bits) {
         }
         if (static_cast<Uint8>(pixels(x, r)) >= 3 && serie(x) < r) {
             o += '\0', o += pixels(x, r);
-            o.append(u.begin() + static_cast<long>(x), u.begin() + static_cast<long>(x + r));
+            o.append(u, x, r);
             if (r % 2) o += '\0';  // literals end on a 16-bit boundary
         } else {
             r = std::max<size_t>(serie(x), 1);
-            o += pixels(x, r), o += static_cast<char>(u[x]);
+            o += pixels(x, r), o += u[x];
         }
         x += r;
     }
@@ -403,23 +397,24 @@ std::string bitmap(const grille& g) {
     const int bits = nombre <= 16 ? 4 : nombre <= 256 ? 8 : 24;
     std::string brut, code;
     for (int y = hauteur - 1; y >= 0; --y) {  // bottom row first
-        std::vector<Uint8> v;
         std::string rangee;
-        for (char c : g[static_cast<size_t>(y)]) {
-            const teinte* t = couleur(c);
+        for (int x = 0; x < largeur; ++x) {
+            const teinte* t = couleur(g[static_cast<size_t>(y)][static_cast<size_t>(x)]);
             Uint8 i = 0;
             while (i < nombre && couleurs[i] != t) ++i;
-            v.push_back(i);
             if (bits == 24)
                 rangee += {static_cast<char>(t->b), static_cast<char>(t->g), static_cast<char>(t->r)};
-            else if (bits == 8 || v.size() % 2)
+            else if (bits == 8 || x % 2 == 0)
                 rangee += static_cast<char>(bits == 8 ? i : i << 4);
             else
                 rangee.back() = static_cast<char>(rangee.back() | i);
         }
+        if (bits < 24) {  // the packed row, before its padding; then the end of row
+            coderangee(code, rangee, static_cast<size_t>(largeur), bits);
+            code += std::string(2, '\0');
+        }
         rangee.resize((rangee.size() + 3) / 4 * 4, '\0');
         brut += rangee;
-        if (bits < 24) coderangee(code, v, bits), code += std::string(2, '\0');  // end of row
     }
     code += {'\0', '\1'};  // end of picture
     const bool rle = bits < 24 && code.size() < brut.size();
