@@ -92,8 +92,10 @@ bool demarre(jeu& j) {
     SDL_Rect ecran = {SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, j.largeur, j.hauteur};
     if (plein && SDL_GetDisplayBounds(0, &ecran) != 0)
         ecran = {SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, j.largeur, j.hauteur};
+    // Hidden until its renderer is made: SDL 3 makes the window anew for OpenGL, and a window
+    // shown at once would open, vanish and open again.
     j.window.reset(SDL_CreateWindow(titre, ecran.x, ecran.y, ecran.w, ecran.h,
-                                    SDL_WINDOW_RESIZABLE | hautedensite | plein));
+                                    SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN | hautedensite | plein));
     if (!j.window) return echec("cannot create the window");
     // In full screen, everything laid out at start-up is laid out at the screen's size.
     if (plein) SDL_GetWindowSize(j.window.get(), &j.largeur, &j.hauteur);
@@ -103,6 +105,7 @@ bool demarre(jeu& j) {
         j.renderer.reset(SDL_CreateRenderer(j.window.get(), -1, sorte));
         if (j.renderer && creetoile(j, j.largeur, j.hauteur)) {
             bornefenetre(j);
+            SDL_ShowWindow(j.window.get());
             return true;
         }
     }

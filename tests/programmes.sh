@@ -18,10 +18,16 @@ for o in Xvfb xdotool import compare desktop-file-validate; do
     command -v "$o" >/dev/null || echec "$o is missing: tools/dependances.sh installs it"
 done
 
-fenetre() {  # the game's window: its title (once SDL is done making the window), 800 x 600, centred
-    for _ in $(seq 50); do [ "$(xdotool getwindowname "$wid" 2>&1)" = "$titre" ] && break; lisgeometrie; done
-    [ "$(xdotool getwindowname "$wid")" = "$titre" ] || echec "title '$(xdotool getwindowname "$wid")'"
-    [ "$WIDTH,$HEIGHT,$X,$Y" = "800,600,$(((SW - 800) / 2)),$(((SH - 600) / 2))" ] || echec "at $X,$Y: ${WIDTH}x$HEIGHT"
+fenetre() {  # the game's window within 5 s: its title (once SDL is done making the window), 800 x 600, centred
+    local nom=""
+    for _ in $(seq 50); do
+        nom=$(xdotool getwindowname "$wid" 2>/dev/null)
+        [[ $nom = "$titre" && $WIDTH,$HEIGHT,$X,$Y = "800,600,$(((SW - 800) / 2)),$(((SH - 600) / 2))" ]] && return
+        sleep 0.1
+        lisgeometrie
+    done
+    [ "$nom" = "$titre" ] || echec "title '$nom'"
+    echec "at $X,$Y: ${WIDTH}x$HEIGHT"
 }
 termine() {  # a key, or the signal $1; sets statut and duree (ms)
     local debut

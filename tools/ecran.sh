@@ -42,9 +42,9 @@ libre() {  # no game window left, or 5 s waited
         sleep 0.1
     done
 }
-cherche() {  # the game's window into wid, looked for every 10 ms for 10 s (what Wine starts may
-    for _ in $(seq 1000); do  # stand behind a process that has ended)
-        wid=$(xdotool search --name LUMOR 2>/dev/null | head -n 1)
+cherche() {  # the game's shown window into wid, looked for every 10 ms for 10 s (what Wine starts may
+    for _ in $(seq 1000); do  # stand behind a process that has ended; SDL 3 makes a window it never shows)
+        wid=$(xdotool search --onlyvisible --name LUMOR 2>/dev/null | head -n 1)
         [ -n "$wid" ] && return
         sleep 0.01
     done
