@@ -216,16 +216,18 @@ if [ "$mode" = jeu ]; then
     termine -INT
     [ "$statut" = 130 ] || echec "Ctrl+C left status $statut, not 130"
 elif [ "$mode" = geante ]; then  # on each renderer, before and in play: brought back, both sides or one
-    for passe in opengl:32767 software:800; do
+    # 20000: past every bound the game sets (16384, the screen), short of the 4 GiB drawable of 32767 x 32767
+    # on which Debian testing's Mesa (llvmpipe 26.1) crashes any program, glxgears too.
+    for passe in opengl:20000 software:800; do
         rendu=${passe%:*} large=${passe#*:}
         SDL_RENDER_DRIVER=$rendu lance "$jeu" 2>"$tmp/dit"
         pareil "$accueil" "800x600+$X+$Y" "$rendu: the welcome screen"  # shown: SDL undoes a resize made before it
         lisgeometrie  # the window SDL 3 makes anew for OpenGL may have come after the search
-        xdotool windowsize "$wid" "$large" 32767 || echec "$rendu: windowsize"
+        xdotool windowsize "$wid" "$large" 20000 || echec "$rendu: windowsize"
         geometrie "$((large < SW ? large : SW)),$SH"
         xdotool windowsize "$wid" 800 600 || echec "$rendu: windowsize"
         blocs
-        xdotool windowsize "$wid" "$large" 32767 || echec "$rendu: windowsize"
+        xdotool windowsize "$wid" "$large" 20000 || echec "$rendu: windowsize"
         geometrie "$((large < SW ? large : SW)),$SH"
         finit "$rendu:"
         [ "$duree" -lt 3000 ] || echec "$rendu: a key in a window of ${SW}x$SH ended the game after $duree ms"
