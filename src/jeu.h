@@ -48,6 +48,8 @@ inline constexpr const char* titre =
 // The largest side of a picture: the largest texture most GPUs take, and
 // below the size at which SDL's own blitter overflows.
 inline constexpr int32_t cotemax = 16384;
+// The time (ms) before a window still past its bound is asked back again.
+inline constexpr Uint64 rappelramene = 1000;
 
 // Timing, in milliseconds, and the run's length.
 inline constexpr Uint32 dureeaccueil = 2000;
@@ -85,7 +87,8 @@ struct jeu {
 #else
     bool bornesecrans = true;
 #endif
-    SDL_Point ramenee = {};  // the window's size when last brought back
+    SDL_Point ramenee = {};  // the window's size when last brought back, and the clock then
+    Uint64 rameneeinstant = 0;
 
     int32_t tableau = 0;     // level, 0 to 5
     float deplace = 0.0f;    // frame within the level, 0.0 to 253.0

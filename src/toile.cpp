@@ -44,13 +44,15 @@ void bornefenetre(jeu& j) {
 
 // Without a window manager nothing holds the window to its maximum size, and
 // past it no picture can be made (nor, on some drivers, shown): it is brought
-// back. Asked once a size: a window system that keeps the window larger is not
-// asked again every frame.
+// back. Asked once a size, and again a second later while it stays there: SDL 3
+// on X11 at times drops the request, yet a window system that keeps the window
+// larger is not asked every frame.
 void ramene(jeu& j) {
     int w = 0, h = 0, wmax = 0, hmax = 0;
     SDL_GetWindowSize(j.window.get(), &w, &h);
-    if (w == j.ramenee.x && h == j.ramenee.y) return;
+    if (w == j.ramenee.x && h == j.ramenee.y && j.instant - j.rameneeinstant < rappelramene) return;
     j.ramenee = {w, h};
+    j.rameneeinstant = j.instant;
     SDL_GetWindowMaximumSize(j.window.get(), &wmax, &hmax);
     if (wmax > 0 && (w > wmax || h > hmax))
         SDL_SetWindowSize(j.window.get(), std::min(w, wmax), std::min(h, hmax));

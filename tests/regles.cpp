@@ -15,7 +15,7 @@ std::vector<unsigned char> hors(const jeu& j) {
     };
     mets(j.largeur, j.hauteur, j.largeurnew, j.hauteurnew, j.tableau, j.deplace, j.tempo, j.choix);
     mets(j.b0, j.b1, j.b2, j.b3, j.ramenee, j.rectecran, j.blocs, j.bombes, j.rectchar, j.remise);
-    mets(j.presentations, j.pointeur, j.instant, j.evenement, j.pleinecran, j.bornesecrans);
+    mets(j.presentations, j.rameneeinstant, j.pointeur, j.instant, j.evenement, j.pleinecran, j.bornesecrans);
     mets(j.window.get(), j.renderer.get(), j.toile.get());
     return v;
 }
