@@ -222,7 +222,6 @@ elif [ "$mode" = geante ]; then  # on each renderer, before and in play: brought
         rendu=${passe%:*} large=${passe#*:}
         SDL_RENDER_DRIVER=$rendu lance "$jeu" 2>"$tmp/dit"
         pareil "$accueil" "800x600+$X+$Y" "$rendu: the welcome screen"  # shown: SDL undoes a resize made before it
-        lisgeometrie  # the window SDL 3 makes anew for OpenGL may have come after the search
         xdotool windowsize "$wid" "$large" 20000 || echec "$rendu: windowsize"
         geometrie "$((large < SW ? large : SW)),$SH"
         xdotool windowsize "$wid" 800 600 || echec "$rendu: windowsize"
